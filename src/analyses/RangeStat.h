@@ -1,0 +1,23 @@
+#pragma once
+// The Range statistic: the frequency (and optionally Markov) table of any typed series.
+
+#include "core/ReportPane.h"
+
+#include <QChar>
+#include <QString>
+
+struct TRangeStatParams {
+  QString SourceText;   // poleRangeStatSource: every digit run is one value, newest first
+  bool Sort = false;    // checkRangeStatSort
+  bool Series = false;  // checkRangeStatSeries
+  bool Steps = false;   // checkRangeStatSteps
+  bool StepsSort = false;  // checkRangeStatStepsSort
+  bool Markov = false;  // checkRangeStatMarkov
+  QChar DecimalSeparator = QLatin1Char('.');
+};
+
+void ShowRangeStatistic(const TRangeStatParams& params, TReportPane& pane);
+// The numbers of the field in reverse order, written back as " a b c ".
+QString ReverseRangeSource(const QString& sourceText);
+// The emptied field.
+QString ClearRangeSource();

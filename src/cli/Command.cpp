@@ -1,0 +1,61 @@
+#include "Command.h"
+
+#include "core/ReportRender.h"
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+QTextStream& Out() {
+  static QTextStream stream(stdout);
+  return stream;
+}
+
+QTextStream& Err() {
+  static QTextStream stream(stderr);
+  return stream;
+}
+
+int ParseArguments(QCommandLineParser& parser, const QStringList& arguments,
+                   const QString& usageLine, const QString& extraHelp) {
+  const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help."_s);
+  parser.addOption(help);
+  auto helpText = [&] {
+    QString text = parser.helpText();
+    // The parser names the program only; show the command's own usage line instead.
+    text.replace(0, text.indexOf(u'\n'), u"Usage: "_s + usageLine);
+    return extraHelp.isEmpty() ? text : text + u'\n' + extraHelp;
+  };
+  if (!parser.parse(arguments)) {
+    Err() << "lotrix-cli: " << parser.errorText() << "\n\n" << helpText() << Qt::flush;
+    return kExitUsage;
+  }
+  if (parser.isSet(help)) {
+    Out() << helpText() << Qt::flush;
+    return kExitOk;
+  }
+  return -1;
+}
+
+bool CheckChoice(const QString& option, const QString& value, const QStringList& allowed) {
+  if (allowed.contains(value)) return true;
+  Err() << "lotrix-cli: --" << option << " must be one of " << allowed.join(u", "_s)
+        << ", not \"" << value << "\"\n" << Qt::flush;
+  return false;
+}
+
+QString RenderPane(const TReportPane& pane, const QString& format) {
+  if (format == u"ansi") return RenderAnsi(pane);
+  if (format == u"html") return RenderHtml(pane);
+  if (format == u"json") return RenderJson(pane) + u'\n';
+  return RenderPlainText(pane);
+}
+
+const QString kJsonContractHelp =
+    u"Formats: text is the report as plain lines; ansi adds terminal colours; html is a\n"
+    "standalone page; json is a stable contract for scripts:\n"
+    "  {\"lines\":[{\"text\":\"...\",\"spans\":[{\"col\":0,\"len\":2,\"color\":\"#ff0000\",\n"
+    "    \"background\":\"#ffffff\",\"bold\":true}]}]}\n"
+    "  Every line of the report in order; each span marks len characters from col (counted in\n"
+    "  characters, not bytes) and is applied in order, later spans winning. \"color\" and\n"
+    "  \"bold\" are null when the span leaves them unchanged; \"background\" is always set.\n"_s;

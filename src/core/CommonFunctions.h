@@ -1,0 +1,59 @@
+#pragma once
+// Shared array types and the small value operations every other unit uses:
+// list arithmetic, row handling in ragged tables, numbers read out of text,
+// tables moved through the clipboard, binomial coefficients.
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <cstdint>
+#include <vector>
+
+class THost;
+
+using iArray = std::vector<int32_t>;
+using iArray2D = std::vector<iArray>;  // rows may differ in length
+using bArray = std::vector<bool>;
+using sArray = QStringList;
+
+// List operations. All treat arrays as values.
+int64_t ArraySum(const iArray& a);
+iArray ArrayReverse(const iArray& a);
+void ArrayReverseInPlace(iArray& a);
+// Ascending when `ascending` is 1, descending for any other value; sorts in place and returns it.
+iArray& ArraySort(iArray& a, int ascending);
+void ArrayAppend(iArray& a, int32_t value);
+iArray ArrayConcat(const iArray& a, const iArray& b);
+iArray ArrayDropLast(const iArray& a, int n);
+iArray ArrayDelete(const iArray& a, int index, int count);
+iArray ArrayInsert(const iArray& a, int index, int32_t value);
+iArray ArrayCopy(const iArray& a);
+void ArrayUnique(iArray& a);  // keeps the first occurrence of each value, in input order
+bool ArrayContains(int32_t value, const iArray& a);
+// How many elements of a occur in b (repetitions in a count each, repetitions in b add nothing).
+int CountCommon(const iArray& a, const iArray& b);
+
+// Row operations on ragged tables.
+iArray RowCopy(const iArray2D& table, int row, int first, int dropLast);
+void RowAppend(iArray2D& table, const iArray& row);
+void RowSet(iArray2D& table, int row, const iArray& values);
+
+// The unsigned decimal runs of a text ('0'..'9' only); runs above 2147483647 are dropped.
+iArray ExtractNumbers(QStringView text);
+// As ExtractNumbers, but a minus sign right before a run's first digit makes it negative.
+iArray ExtractSignedNumbers(QStringView text);
+// Splits a text into lines at CR LF, LF or CR.
+QStringList SplitLines(QStringView text);
+// Row i = ExtractNumbers(line i); rows without numbers are removed.
+iArray2D TextToRows(const QStringList& lines);
+// Clipboard text of a table: every number followed by one space, lines ended by CR LF.
+QString RowsToText(const iArray2D& rows);
+iArray2D ClipboardToRows(THost& host);
+void RowsToClipboard(const iArray2D& rows, THost& host);
+
+double Factorial(int n);
+// C(n, k) as a double; 0 when k > n or when a factorial overflows (n >= 171).
+double Binomial(int n, int k);
+// Nearest integer, halves to the even integer.
+int64_t RoundHalfEven(double x);
