@@ -15,11 +15,17 @@ void ShowRangeStatistic(const TRangeStatParams& params, TReportPane& pane) {
   pane.AddLine(u"Статистика Ряда. (The Range statistic)."_s);
   pane.AddLine(QString());
 
-  const iArray series = ExtractNumbers(params.SourceText);
+  iArray series = ExtractNumbers(params.SourceText);
+  const bool cut = series.size() > kMaxRangeValues;
+  if (cut) series.resize(kMaxRangeValues);
   pane.AddLine(u"<-- <-- Исходный Ряд (Source Range) <-- <--"_s);
   pane.AddLine(NumbersToText(0, series));
   pane.AddLine(QString());
   pane.AddLine(u"Число Шаров = "_s + QString::number(series.size()));
+  if (cut)
+    pane.AddLine(u"Учтены только первые "_s + QString::number(kMaxRangeValues) +
+                 u" значений (only the first "_s + QString::number(kMaxRangeValues) +
+                 u" values are used)."_s);
   pane.AddLine(kSeparator);
   pane.AddLine(QString());
   pane.AddLine(QString());

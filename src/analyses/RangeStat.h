@@ -16,6 +16,10 @@ struct TRangeStatParams {
   QChar DecimalSeparator = QLatin1Char('.');
 };
 
+// The newest values the report reads. Each value's steps and series columns grow with the
+// series, and every line is padded to the widest, so an unbounded paste could need gigabytes.
+inline constexpr size_t kMaxRangeValues = 10000;
+
 void ShowRangeStatistic(const TRangeStatParams& params, TReportPane& pane);
 // The numbers of the field in reverse order, written back as " a b c ".
 QString ReverseRangeSource(const QString& sourceText);

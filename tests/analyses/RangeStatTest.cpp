@@ -106,3 +106,25 @@ TEST(RangeStatistic, ReverseAndClearRewriteTheField) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RangeStatistic, AHugePasteIsCutToTheNewestValuesAndSaysSo) {
+  TRangeStatParams params;
+  for (int i = 0; i < 30000; ++i) params.SourceText += QString::number(i) + u' ';
+  params.Steps = params.Series = true;
+  TReportPane pane;
+  ShowRangeStatistic(params, pane);
+  EXPECT_EQ(pane.Line(5), u"Число Шаров = 10000"_s);
+  EXPECT_EQ(pane.Line(6), u"Учтены только первые 10000 значений (only the first 10000 values are used)."_s);
+  auto hasValueLine = [&](int value) {
+    const QString start = PadRight(16, PadLeft(8, QString::number(value)));
+    for (const QString& line : pane.Texts())
+      if (line.startsWith(start)) return true;
+    return false;
+  };
+  EXPECT_TRUE(hasValueLine(9999));
+  EXPECT_FALSE(hasValueLine(10000));
+}
+
+}  // namespace

@@ -1,0 +1,349 @@
+// The lottery definition from the file name, the draw table's check, written form, loading
+// and atomic saving, and the available balls.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <limits>
+
+#include "TestHost.h"
+#include "core/Lottery.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kEng = u"eng"_s;
+const QString kRus = u"rus"_s;
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TLottery Lottery(int k, int n, iArray2D table = {}) {
+  TLottery lottery;
+  lottery.BallsInDraw = k;
+  lottery.MaxBall = n;
+  lottery.Tirazhi = std::move(table);
+  return lottery;
+}
+
+// The message ValidateDraws shows for a table in a 5 of 36 lottery ("" when it is valid).
+QString FaultOf(const iArray2D& table, const QString& language) {
+  TTestHost host;
+  const bool valid = ValidateDraws(table, 5, 36, language, host);
+  EXPECT_EQ(host.Messages.size(), valid ? 0 : 1);
+  return host.Messages.value(0);
+}
+
+}  // namespace
+
+TEST(LotteryFileName, FirstTwoNumbersOfTheNameGiveTheLottery) {
+  TLottery lottery;
+  EXPECT_TRUE(lottery.ReadLotteryFromFileName(u"/home/u/draws/5x36.txt"_s));
+  EXPECT_EQ(lottery.BallsInDraw, 5);
+  EXPECT_EQ(lottery.MaxBall, 36);
+  EXPECT_EQ(lottery.WindowCaption(), u"Lotrix 2.98.2 -- Lottery \"5x36\""_s);
+
+  EXPECT_TRUE(lottery.ReadLotteryFromFileName(u"/d/Keno 20 from 80 (2019).txt"_s));
+  EXPECT_EQ(lottery.BallsInDraw, 20);
+  EXPECT_EQ(lottery.MaxBall, 80);
+  EXPECT_EQ(lottery.Name, u"Keno 20 from 80 (2019)"_s);
+
+  // Only the last extension goes; folder numbers are not read.
+  EXPECT_TRUE(lottery.ReadLotteryFromFileName(u"/9x99/6x45.v2.txt"_s));
+  EXPECT_EQ(lottery.Name, u"6x45.v2"_s);
+  EXPECT_EQ(lottery.BallsInDraw, 6);
+  EXPECT_EQ(lottery.MaxBall, 45);
+  EXPECT_TRUE(lottery.ReadLotteryFromFileName(u"5x255"_s));
+}
+
+TEST(LotteryFileName, NamesWithoutAValidLotteryAreRejected) {
+  for (const QString& name : {u"lotto45.txt"_s, u"6x6.txt"_s, u"7x6.txt"_s, u"0x36.txt"_s,
+                              u"5x256.txt"_s, u"draws.txt"_s, u"5x99999999999.txt"_s}) {
+    TLottery lottery = Lottery(5, 36);
+    EXPECT_FALSE(lottery.ReadLotteryFromFileName(u"/tmp/"_s + name)) << name.toStdString();
+    EXPECT_EQ(lottery.BallsInDraw, 0);
+    EXPECT_EQ(lottery.MaxBall, 0);
+  }
+  TLottery lottery;
+  lottery.ReadLotteryFromFileName(u"/tmp/lotto45.txt"_s);
+  EXPECT_EQ(lottery.WindowCaption(), u"Lotrix 2.98.2 -- Lottery \"lotto45\""_s);
+  EXPECT_EQ(FileNameErrorMessage(kEng),
+            u"File name error.\rRename source data file as described in the Help "
+            u"\"Lotrix. Описание.pdf\"."_s);
+  EXPECT_EQ(FileNameErrorMessage(kRus),
+            u"Ошибка наименования файла.\rПереименуйте файл с исходными данными, как описано "
+            u"в инструкции \"Lotrix. Описание.pdf\"."_s);
+}
+
+TEST(LotteryTable, LottoClassFollowsMaxBall) {
+  const std::pair<int, int> cases[] = {{29, 0}, {30, 2}, {36, 2}, {39, 2}, {40, 1},
+                                       {49, 1}, {50, 1}, {51, 0}, {80, 0}};
+  for (const auto& [maxBall, lottoClass] : cases) {
+    TLottery lottery = Lottery(5, maxBall);
+    lottery.UpdateLottoClass();
+    EXPECT_EQ(lottery.LottoClass, lottoClass) << maxBall;
+  }
+}
+
+TEST(LotteryTable, DrawRangeAndLookupByDrawNumber) {
+  TLottery lottery = Lottery(3, 10, {{10, 3, 1, 2}, {11, 4, 5, 6}, {12, 9, 8, 7}});
+  lottery.SetDrawRange();
+  EXPECT_EQ(lottery.FirstTira, 10);
+  EXPECT_EQ(lottery.NewTira, 13);
+  EXPECT_EQ(lottery.DrawBalls(10), (iArray{3, 1, 2}));  // file order, not sorted
+  EXPECT_EQ(lottery.DrawBalls(12), (iArray{9, 8, 7}));
+  for (int n : {9, 13, 1000, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()})
+    EXPECT_TRUE(lottery.DrawBalls(n).empty()) << n;
+  EXPECT_EQ(lottery.CountHitsInDraw({1, 1, 2, 9}, 10), 3);
+  EXPECT_EQ(lottery.CountHitsInDraw({1, 2}, 13), 0);
+
+  TLottery empty = Lottery(3, 10);
+  empty.FirstTira = empty.NewTira = 7;
+  empty.SetDrawRange();
+  EXPECT_EQ(empty.FirstTira, 1);
+  EXPECT_EQ(empty.NewTira, 1);
+  EXPECT_TRUE(empty.DrawBalls(1).empty());
+}
+
+TEST(LotteryValidate, EveryFaultHasItsMessageInBothLanguages) {
+  struct TCase {
+    iArray2D Table;
+    QString English, Russian;
+  };
+  const TCase cases[] = {
+      {{{7, 1, 2, 3, 4, 5}, {9, 1, 2, 3, 4, 5}},
+       u"Error at line 2: Draw number error 9"_s,
+       u"Ошибка в строке 2: Неправильный номер тиража 9"_s},
+      {{{7, 1, 2, 3, 4, 5, 6}},
+       u"Error at line 1: (Draw number 7), Numbers more than 5."_s,
+       u"Ошибка в строке 1: (Тираж номер 7), Шаров больше, чем 5."_s},
+      {{{7, 1, 2, 3, 4}},
+       u"Error at line 1: (Draw number 7), Numbers less than 5."_s,
+       u"Ошибка в строке 1: (Тираж номер 7), Шаров меньше, чем 5."_s},
+      {{{7, 1, 2, 3, 4, 37}},
+       u"Error at line 1: (Draw number 7), There is a number out of range 1 - 36."_s,
+       u"Ошибка в строке 1: (Тираж номер 7), Шар вне диапазона 1 - 36."_s},
+      {{{7, 1, 2, 3, 4, 5}, {8, 1, 2, 3, 3, 5}},
+       u"Error at line 2: (Draw number 8), There are same numbers."_s,
+       u"Ошибка в строке 2: (Тираж номер 8), Есть одинаковые Шары."_s},
+  };
+  for (const TCase& c : cases) {
+    EXPECT_EQ(FaultOf(c.Table, kEng), c.English);
+    EXPECT_EQ(FaultOf(c.Table, kRus), c.Russian);
+  }
+}
+
+TEST(LotteryValidate, ChecksRunInOrderAndStopAtTheFirstFault) {
+  EXPECT_EQ(FaultOf({{0, 1, 2, 3, 4, 5}, {1, 36, 35, 34, 33, 32}}, kEng), QString());  // 0 is free
+  EXPECT_EQ(FaultOf({{5, 0, 2, 3, 4, 5}}, kEng),
+            u"Error at line 1: (Draw number 5), There is a number out of range 1 - 36."_s);
+  // Draw number before count, count before range, range before repeats.
+  EXPECT_EQ(FaultOf({{1, 1, 2, 3, 4, 5}, {3, 99, 99}}, kEng),
+            u"Error at line 2: Draw number error 3"_s);
+  EXPECT_EQ(FaultOf({{1, 99, 99, 99, 99, 99, 99}}, kEng),
+            u"Error at line 1: (Draw number 1), Numbers more than 5."_s);
+  EXPECT_EQ(FaultOf({{1, 99, 1, 1, 1, 1}}, kEng),
+            u"Error at line 1: (Draw number 1), There is a number out of range 1 - 36."_s);
+  TTestHost host;
+  EXPECT_FALSE(ValidateDraws({}, 5, 36, kEng, host));
+  EXPECT_TRUE(host.Messages.isEmpty());
+}
+
+TEST(LotteryValidate, HugeRowsAndLastDrawNumbersAreFaultsNotHazards) {
+  iArray huge(1'000'001, 1);
+  huge[0] = 1;
+  EXPECT_EQ(FaultOf({huge}, kEng), u"Error at line 1: (Draw number 1), Numbers more than 5."_s);
+  // No draw can follow 2147483647, so that number is refused rather than overflowing.
+  EXPECT_EQ(FaultOf({{2147483646, 1, 2, 3, 4, 5}, {2147483647, 1, 2, 3, 4, 5}}, kEng),
+            u"Error at line 2: Draw number error 2147483647"_s);
+}
+
+TEST(LotteryDraws, WrittenFormAndOrderedView) {
+  const QString line = ShowDraws({{1234, 5, 17, 23, 30, 36}});
+  EXPECT_EQ(line, u" 1234      5  17  23  30  36\r\n"_s);
+  EXPECT_EQ(line.size(), 28 + 2);
+  EXPECT_EQ(ShowDraws({{7}, {}, {123456, 12345}}), u"    7   \r\n123456   12345\r\n"_s);
+  EXPECT_EQ(ShowDraws({}), QString());
+  EXPECT_EQ(OrderedDraws({{9, 30, 5, 17}, {10, 2, 1, 3}}),
+            (iArray2D{{9, 5, 17, 30}, {10, 1, 2, 3}}));
+}
+
+TEST(LotteryDraws, RowsAreReadLikeTheTextHelpers) {
+  const QString text = u"\uFEFF101 1-2-3\r\n\r\nnote\r102 4,5.6\n103\t7 ٣ 8 99999999999\n\n007"_s;
+  const iArray2D rows = ReadDrawRows(text);
+  EXPECT_EQ(rows, (iArray2D{{101, 1, 2, 3}, {102, 4, 5, 6}, {103, 7, 8}, {7}}));
+  EXPECT_EQ(rows, TextToRows(SplitLines(text)));
+  const QString date = u"15 01.02.2020 1 2 3 4 5"_s;  // a date adds three numbers
+  EXPECT_EQ(FaultOf(ReadDrawRows(date), kEng),
+            u"Error at line 1: (Draw number 15), Numbers more than 5."_s);
+}
+
+class LotteryFiles : public testing::Test {
+protected:
+  QTemporaryDir m_dir;
+  TTestHost m_host;
+  TLottery m_lottery = Lottery(5, 36);
+
+  QString PathOf(const QString& name) const { return m_dir.filePath(name); }
+  TDrawsTexts Load(const QByteArray& content) {
+    const QString path = PathOf(u"5x36.txt"_s);
+    WriteBytes(path, content);
+    return LoadDraws(m_lottery, path, kEng, m_host);
+  }
+};
+
+TEST_F(LotteryFiles, MissingFileGivesNotFoundThenLoadFailed) {
+  const QString path = PathOf(u"5x36.txt"_s);
+  LoadDraws(m_lottery, path, kEng, m_host);
+  LoadDraws(m_lottery, path, kRus, m_host);
+  EXPECT_EQ(m_host.Messages,
+            QStringList({u"The draw results file is not found \""_s + path +
+                             u"\"\rEnter the draw results to the table \"In draw order\" and click "
+                             u"button Save."_s,
+                         u"Error in source data. The draw results not loaded.\rCorrect the error "
+                         u"and click button Save."_s,
+                         u"Не обнаружен файл \""_s + path +
+                             u"\"\rВведите результаты тиражей в таблицу \"В порядке выпадения\" и "
+                             u"нажмите кнопку Сохранить."_s,
+                         u"Ошибка в исходных данных. Результаты тиражей не загружены.\rИсправьте "
+                         u"ошибку и нажмите кнопку Сохранить."_s}));
+  EXPECT_TRUE(m_lottery.Tirazhi.empty());
+}
+
+TEST_F(LotteryFiles, FileWithoutDigitsGivesOnlyLoadFailed) {
+  const TDrawsTexts texts = Load("no draws here\r\n");
+  EXPECT_EQ(m_host.Messages.size(), 1);
+  EXPECT_TRUE(m_host.Messages.value(0).startsWith(u"Error in source data."_s));
+  EXPECT_TRUE(texts.MemoTirazhi.isEmpty());
+}
+
+TEST_F(LotteryFiles, ValidFileWithBomAndMixedLineEndsLoads) {
+  const TDrawsTexts texts = Load(
+      "\xEF\xBB\xBF"
+      "1 30 5 17 23 36\r\n\n2 1 2 3 4 5\r3 6-7-8-9-10");
+  EXPECT_TRUE(m_host.Messages.isEmpty());
+  EXPECT_EQ(m_lottery.Tirazhi,
+            (iArray2D{{1, 30, 5, 17, 23, 36}, {2, 1, 2, 3, 4, 5}, {3, 6, 7, 8, 9, 10}}));
+  EXPECT_EQ(texts.MemoTirazhi, ShowDraws(m_lottery.Tirazhi));
+  EXPECT_TRUE(texts.MemoTirazhiUp.startsWith(u"    1      5  17  23  30  36\r\n"_s));
+
+  // A UTF-16 file (with its byte-order mark) is read as text too.
+  const QString utf16 = u"\uFEFF4 1 2 3 4 5\r\n"_s;
+  Load(QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2));
+  EXPECT_EQ(m_lottery.Tirazhi, (iArray2D{{4, 1, 2, 3, 4, 5}}));
+}
+
+TEST_F(LotteryFiles, FaultyFileStaysInTheEditorAndLineNumbersSkipBlankLines) {
+  const TDrawsTexts texts = Load("1 1 2 3 4 5\n\nnote\n2 1 2 3 4 5\n3 1 2 3 4 0\n");
+  EXPECT_EQ(m_host.Messages.value(0),
+            u"Error at line 3: (Draw number 3), There is a number out of range 1 - 36."_s);
+  EXPECT_EQ(m_host.Messages.size(), 2);
+  EXPECT_EQ(texts.MemoTirazhi.count(u"\r\n"_s), 3);
+  EXPECT_TRUE(texts.MemoTirazhiUp.isEmpty());
+  EXPECT_TRUE(m_lottery.Tirazhi.empty());
+}
+
+TEST_F(LotteryFiles, HostileFilesFailCleanly) {
+  QByteArray random(50 * 1024 * 1024, '\0');
+  QRandomGenerator generator(42);
+  generator.fillRange(reinterpret_cast<quint32*>(random.data()), random.size() / 4);
+  Load(random);
+  EXPECT_TRUE(m_lottery.Tirazhi.empty());
+  EXPECT_TRUE(m_host.Messages.last().startsWith(u"Error in source data."_s));
+
+  m_host.Messages.clear();
+  const TDrawsTexts texts = Load("1 " + QByteArray(1'000'000, '7') + " 1 2 3 4 5\n");
+  EXPECT_EQ(m_lottery.Tirazhi, (iArray2D{{1, 1, 2, 3, 4, 5}}));  // the overlong run is dropped
+  EXPECT_TRUE(m_host.Messages.isEmpty());
+  EXPECT_EQ(texts.MemoTirazhi.size(), 30);
+
+  // A file beyond the reader's bound is not read at all (sparse, so the test stays cheap).
+  m_host.Messages.clear();
+  const QString path = PathOf(u"5x36.txt"_s);
+  QFile big(path);
+  ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(kMaxDrawsFileBytes + 1));
+  big.close();
+  EXPECT_TRUE(LoadDraws(m_lottery, path, kEng, m_host).MemoTirazhi.isEmpty());
+  EXPECT_EQ(m_host.Messages.size(), 1);
+}
+
+TEST_F(LotteryFiles, ValidSaveWritesTheEditorTextExactly) {
+  const QString path = PathOf(u"5x36.txt"_s);
+  const QString memo = u"  1 1 2 3 4 5\r\n2, 6, 7, 8, 9, 10 typed by hand\n"_s;
+  m_lottery.Tirazhi = {{1, 1, 2, 3, 4, 5}};
+  EXPECT_EQ(SaveDraws(m_lottery, memo, path, kRus, m_host), TSaveOutcome::Saved);
+  EXPECT_EQ(ReadBytes(path), memo.toUtf8());
+  EXPECT_EQ(m_host.Messages, QStringList({u"Результаты тиражей успешно сохранены."_s}));
+  EXPECT_EQ(m_host.SaveDialogs, 0);
+  SaveDraws(m_lottery, memo, path, kEng, m_host);
+  EXPECT_EQ(m_host.Messages.last(), u"The draw results successfully saved."_s);
+}
+
+TEST_F(LotteryFiles, InvalidSaveEmptiesTheTableAndLeavesTheFile) {
+  const QString path = PathOf(u"5x36.txt"_s);
+  WriteBytes(path, "1 1 2 3 4 5\r\n");
+  m_lottery.Tirazhi = {{1, 1, 2, 3, 4, 5}};
+  EXPECT_EQ(SaveDraws(m_lottery, u"1 1 2 3 4 5\n3 1 2 3 4 5\n"_s, path, kEng, m_host),
+            TSaveOutcome::Invalid);
+  EXPECT_EQ(m_host.Messages,
+            QStringList({u"Error at line 2: Draw number error 3"_s,
+                         u"The draw results not saved.\rCorrect the errors in the source data and "
+                         u"click button Save."_s}));
+  EXPECT_EQ(SaveDraws(m_lottery, QString(), path, kRus, m_host), TSaveOutcome::Invalid);
+  EXPECT_EQ(m_host.Messages.last(),
+            u"Результаты тиражей не сохранены.\rИсправьте ошибки в исходных данных и нажмите "
+            u"кнопку Сохранить."_s);
+  EXPECT_TRUE(m_lottery.Tirazhi.empty());
+  EXPECT_EQ(ReadBytes(path), QByteArray("1 1 2 3 4 5\r\n"));
+  EXPECT_EQ(m_host.SaveDialogs, 0);
+}
+
+TEST_F(LotteryFiles, UnwritablePathAsksForAnotherFile) {
+  const QString memo = u"1 1 2 3 4 5\r\n"_s;
+  const QString kept = PathOf(u"kept.txt"_s);
+  WriteBytes(kept, "old");
+  const iArray2D before = {{9, 9, 8, 7, 6, 5}};
+  m_lottery.Tirazhi = before;
+
+  // A folder, a path below a regular file and an empty path cannot be written; cancelling
+  // the dialog writes nothing and keeps the open table.
+  for (const QString& bad : {m_dir.path(), kept + u"/5x36.txt"_s, QString()}) {
+    EXPECT_EQ(SaveDraws(m_lottery, memo, bad, kEng, m_host), TSaveOutcome::NotWritten);
+  }
+  EXPECT_EQ(m_host.SaveDialogs, 3);
+  EXPECT_TRUE(m_host.Messages.isEmpty());
+  EXPECT_EQ(m_lottery.Tirazhi, before);
+  EXPECT_EQ(ReadBytes(kept), QByteArray("old"));
+
+  // The file chosen in the dialog receives the text.
+  const QString chosen = PathOf(u"chosen.txt"_s);
+  m_host.SaveAnswers = {chosen};
+  EXPECT_EQ(SaveDraws(m_lottery, memo, m_dir.path(), kEng, m_host), TSaveOutcome::Saved);
+  EXPECT_EQ(ReadBytes(chosen), memo.toUtf8());
+  EXPECT_EQ(m_host.Messages, QStringList({u"The draw results successfully saved."_s}));
+}
+
+TEST(LotteryBalls, AvailableBallsCleanTheField) {
+  QString field;
+  EXPECT_EQ(AvailableBalls(u"0 5 5 99 x 3"_s, 36, &field), (iArray{3, 5}));
+  EXPECT_EQ(field, u" 3 5 "_s);
+  const iArray all = AvailableBalls(QString(), 36, &field);
+  ASSERT_EQ(all.size(), 36u);
+  EXPECT_EQ(all.front(), 1);
+  EXPECT_EQ(all.back(), 36);
+  EXPECT_TRUE(field.startsWith(u" 1 2 3 "_s) && field.endsWith(u" 35 36 "_s));
+  EXPECT_EQ(AvailableBalls(u"40 0"_s, 36, nullptr).size(), 36u);
+  EXPECT_EQ(ShowNumbersInEdit({3, 7, 12}), u" 3 7 12 "_s);
+  EXPECT_EQ(ShowNumbersInEdit({}), u" "_s);
+}
