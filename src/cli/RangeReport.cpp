@@ -44,6 +44,8 @@ public:
   }
 };
 
-}  // namespace
+const TReportRegistration registration([]() -> std::unique_ptr<TReport> {
+  return std::make_unique<TRangeReport>();
+});
 
-std::unique_ptr<TReport> MakeRangeReport() { return std::make_unique<TRangeReport>(); }
+}  // namespace

@@ -23,4 +23,19 @@ public:
                    TReportPane& pane) = 0;
 };
 
+// Every report of the CLI, sorted by name. A report registers itself in its own file:
+//   static const TReportRegistration registration([] { return std::make_unique<TMyReport>(); });
 std::vector<std::unique_ptr<TReport>> MakeReports();
+using TReportFactory = std::unique_ptr<TReport> (*)();
+struct TReportRegistration {
+  explicit TReportRegistration(TReportFactory factory);
+};
+
+// A spin-edit option: a missing option gives `fallback`; a value outside min..max is
+// clamped as the panel's spin edit would and the change is said on stderr; a non-number
+// sets *ok to false (bad usage).
+int SpinOption(const QCommandLineParser& parser, const QString& name, int fallback, int min, int max,
+               bool* ok);
+// The analysed draw (--draw T): FirstTira..NewTira, NewTira by default.
+int DrawOption(const QCommandLineParser& parser, const TLottery& lottery, bool* ok);
+void AddDrawOption(QCommandLineParser& parser);

@@ -4,14 +4,51 @@
 #include "LotteryLoader.h"
 #include "Report.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
-std::unique_ptr<TReport> MakeRangeReport();
+namespace {
+std::vector<TReportFactory>& Factories() {
+  static std::vector<TReportFactory> factories;
+  return factories;
+}
+}  // namespace
+
+TReportRegistration::TReportRegistration(TReportFactory factory) { Factories().push_back(factory); }
 
 std::vector<std::unique_ptr<TReport>> MakeReports() {
   std::vector<std::unique_ptr<TReport>> reports;
-  reports.push_back(MakeRangeReport());
+  for (TReportFactory factory : Factories()) reports.push_back(factory());
+  std::sort(reports.begin(), reports.end(),
+            [](const auto& a, const auto& b) { return a->Name() < b->Name(); });
   return reports;
+}
+
+int SpinOption(const QCommandLineParser& parser, const QString& name, int fallback, int min, int max,
+               bool* ok) {
+  if (!parser.isSet(name)) return fallback;
+  bool number = false;
+  const qlonglong value = parser.value(name).trimmed().toLongLong(&number);
+  if (!number) {
+    Err() << "lotrix-cli: --" << name << " needs a whole number, not \"" << parser.value(name)
+          << "\"\n" << Qt::flush;
+    *ok = false;
+    return fallback;
+  }
+  const qlonglong clamped = std::clamp<qlonglong>(value, min, max);
+  if (clamped != value)
+    Err() << "lotrix-cli: --" << name << " " << value << " is outside " << min << ".." << max
+          << "; using " << clamped << "\n" << Qt::flush;
+  return static_cast<int>(clamped);
+}
+
+void AddDrawOption(QCommandLineParser& parser) {
+  parser.addOption({u"draw"_s, u"The analysed draw T (default: the next, undrawn draw)."_s, u"T"_s});
+}
+
+int DrawOption(const QCommandLineParser& parser, const TLottery& lottery, bool* ok) {
+  return SpinOption(parser, u"draw"_s, lottery.NewTira, lottery.FirstTira, lottery.NewTira, ok);
 }
 
 namespace {
