@@ -13,8 +13,12 @@ for target in build-fuzz/fuzz/fuzz_*; do
   corpus="build-fuzz/corpus/$name"
   mkdir -p "$corpus"
   echo "== $name for ${seconds}s"
-  "$target" "$corpus" fuzz/seeds -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=4096 \
-    -print_final_stats=1 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|Done' || true
-  # libFuzzer exits non-zero on a finding; re-check the status explicitly.
-  "$target" -runs=0 "$corpus" >/dev/null 2>&1
+  log="build-fuzz/$name.log"
+  if ! "$target" "$corpus" fuzz/seeds -max_total_time="$seconds" -max_len=65536 \
+      -rss_limit_mb=4096 -artifact_prefix="build-fuzz/$name-" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "$name found a fault; the input is saved as build-fuzz/$name-*" >&2
+    exit 1
+  fi
+  grep -E '^Done' "$log"
 done
