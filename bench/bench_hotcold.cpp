@@ -1,0 +1,83 @@
+// The Hot/Warm/Cold report with the longest history (H = 9999) and every section switched on,
+// on the bundled keno history (20 of 80) and on a 10,000-draw 6-of-49 history.
+#include "analyses/HotColdReport.h"
+#include "core/Lottery.h"
+#include "core/SilentHost.h"
+#include "stats/HotWarmCold.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TLottery KenoLottery() {
+  const QString path = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/20x80 hungary keno.txt"_s;
+  TLottery lottery;
+  TSilentHost host;
+  lottery.ReadLotteryFromFileName(path);
+  LoadDraws(lottery, path, u"eng"_s, host);
+  lottery.SetDrawRange();
+  return lottery;
+}
+
+TLottery Random649Lottery(int draws) {
+  TLottery lottery;
+  lottery.BallsInDraw = 6;
+  lottery.MaxBall = 49;
+  std::mt19937 rng(49);
+  iArray balls(49);
+  std::iota(balls.begin(), balls.end(), 1);
+  for (int n = 1; n <= draws; ++n) {
+    std::shuffle(balls.begin(), balls.end(), rng);
+    iArray row = {n};
+    row.insert(row.end(), balls.begin(), balls.begin() + 6);
+    lottery.Tirazhi.push_back(row);
+  }
+  lottery.SetDrawRange();
+  return lottery;
+}
+
+void RunReport(benchmark::State& state, const TLottery& lottery) {
+  if (lottery.Tirazhi.empty()) {
+    state.SkipWithError("no draws");
+    return;
+  }
+  THotWarmColdParams params;
+  params.NextTira = lottery.NewTira;
+  params.History = 9999;
+  params.Okno = HotWindow(lottery.BallsInDraw, lottery.MaxBall);
+  params.Markov = true;
+  params.WinCode = true;
+  params.FrequencyTable = true;
+  params.Sort = true;
+  for (auto _ : state) {
+    TReportPane pane;
+    ShowHotWarmColdReport(lottery, params, pane);
+    benchmark::DoNotOptimize(pane.LineCount());
+  }
+}
+
+void BM_HotColdReportKeno(benchmark::State& state) {
+  static const TLottery lottery = KenoLottery();
+  RunReport(state, lottery);
+}
+BENCHMARK(BM_HotColdReportKeno)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_HotColdReport649(benchmark::State& state) {
+  static const TLottery lottery = Random649Lottery(10'000);
+  RunReport(state, lottery);
+}
+BENCHMARK(BM_HotColdReport649)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
