@@ -204,4 +204,75 @@ double Binomial(int n, int k) {
   return std::isfinite(result) ? result : 0.0;
 }
 
+int64_t BinomialCount(int n, int k) {
+  if (k < 0 || n < 0 || k > n) return 0;
+  k = std::min(k, n - k);
+  // result * (n - k + i) / i stays exact: the product of i consecutive integers divides by i!.
+  __extension__ using TWide = unsigned __int128;
+  TWide result = 1;
+  for (int i = 1; i <= k; ++i) {
+    result = result * static_cast<unsigned>(n - k + i) / static_cast<unsigned>(i);
+    if (result > static_cast<TWide>(std::numeric_limits<int64_t>::max()))
+      return std::numeric_limits<int64_t>::max();
+  }
+  return static_cast<int64_t>(result);
+}
+
 int64_t RoundHalfEven(double x) { return static_cast<int64_t>(std::nearbyint(x)); }
+
+bool NextIndexCombination(iArray& positions, int n) {
+  const int length = static_cast<int>(positions.size());
+  if (length == 0) return false;
+  if (positions[length - 1] < n) {
+    ++positions[length - 1];
+    return true;
+  }
+  for (int j = length - 1; j >= 1; --j) {
+    if (positions[j] - positions[j - 1] >= 2) {
+      ++positions[j - 1];
+      for (int m = j; m < length; ++m) positions[m] = positions[m - 1] + 1;
+      return true;
+    }
+  }
+  return false;
+}
+
+void NextCombination(iArray& combination, const iArray& source) {
+  const size_t length = combination.size();
+  bool last = length <= source.size();
+  for (size_t i = 0; last && i < length; ++i)
+    last = combination[length - 1 - i] == source[source.size() - 1 - i];
+  if (last || length > source.size()) {
+    combination.clear();
+    return;
+  }
+  iArray positions(length);
+  for (size_t i = 0; i < length; ++i) {
+    const auto at = std::lower_bound(source.begin(), source.end(), combination[i]);
+    if (at == source.end() || *at != combination[i]) {  // not a combination of this source
+      combination.clear();
+      return;
+    }
+    positions[i] = static_cast<int32_t>(at - source.begin()) + 1;
+  }
+  NextIndexCombination(positions, static_cast<int>(source.size()));
+  for (size_t i = 0; i < length; ++i) combination[i] = source[static_cast<size_t>(positions[i] - 1)];
+}
+
+iArray2D AllCombinations(const iArray& source, int k, int64_t maxRows) {
+  if (k < 0 || k > static_cast<int64_t>(source.size())) return {};
+  const int64_t count = std::min(BinomialCount(static_cast<int>(source.size()), k), maxRows);
+  iArray2D table;
+  if (count <= 0) return table;
+  table.reserve(static_cast<size_t>(count));
+  iArray positions(static_cast<size_t>(k));
+  for (int i = 0; i < k; ++i) positions[static_cast<size_t>(i)] = i + 1;
+  for (int64_t r = 0; r < count; ++r) {
+    iArray row(static_cast<size_t>(k));
+    for (int i = 0; i < k; ++i)
+      row[static_cast<size_t>(i)] = source[static_cast<size_t>(positions[static_cast<size_t>(i)] - 1)];
+    table.push_back(std::move(row));
+    NextIndexCombination(positions, static_cast<int>(source.size()));
+  }
+  return table;
+}

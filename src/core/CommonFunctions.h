@@ -55,5 +55,19 @@ void RowsToClipboard(const iArray2D& rows, THost& host);
 double Factorial(int n);
 // C(n, k) as a double; 0 when k > n or when a factorial overflows (n >= 171).
 double Binomial(int n, int k);
+// C(n, k) exactly, saturating at INT64_MAX; 0 when k < 0 or k > n. Counts of combinations
+// use this, since Binomial gives 0 for every n of 171 or more.
+int64_t BinomialCount(int n, int k);
 // Nearest integer, halves to the even integer.
 int64_t RoundHalfEven(double x);
+
+// Combinations in lexicographic order.
+// Replaces the 1-based ascending positions P (values 1..n) by their successor; the last
+// combination (n-L+1 .. n) stays unchanged. Returns false when P was the last.
+bool NextIndexCombination(iArray& positions, int n);
+// Replaces C (values of the ascending source S) by the next combination in the order of
+// positions in S; empties C when it was the last.
+void NextCombination(iArray& combination, const iArray& source);
+// Every combination of k values of S in lexicographic order of positions; k > |S| gives
+// none, k = 0 one empty row. Bounded like every table: at most `maxRows` rows.
+iArray2D AllCombinations(const iArray& source, int k, int64_t maxRows = 16'000'000);

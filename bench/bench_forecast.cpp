@@ -1,0 +1,98 @@
+// The combination walk of a forecast against the bare walk of the same space.
+//   BM_BareWalk: counts every combination one by one (no filter), the baseline.
+//   BM_ForecastWalk: all 16 filters active with realistic settings, passing rows stored.
+#include "core/Lottery.h"
+#include "core/SilentHost.h"
+#include "forecast/ForecastWalk.h"
+#include "forecast/Prognoz.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TLottery Load(const QString& name) {
+  TSilentHost host;
+  TLottery lottery;
+  const QString path = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u'/' + name;
+  lottery.ReadLotteryFromFileName(path);
+  LoadDraws(lottery, path, u"eng"_s, host);
+  lottery.SetDrawRange();
+  return lottery;
+}
+
+// Settings a user might take from the analyses of a 6- or 7-of-49 history.
+TPrognozFields RealisticFields(int balls) {
+  TPrognozFields f;
+  f.Chetnie = {true, balls == 7 ? u" 3 4"_s : u" 2 .. 4"_s};
+  f.Sleepy = {true, u" 0 1"_s};
+  f.SumBalls = {true, balls == 7 ? u" 150 .. 200"_s : u" 120 .. 180"_s};
+  f.FirstBall = {true, u" 1 .. 8 / 40 .. 49"_s};
+  f.HotCold = {true, u"XX1  XX2  XX3"_s};
+  f.Differences = {true, u"X3X  X4X  X5X"_s};
+  for (int i = 0; i < 10; ++i) {
+    f.AnyRange[static_cast<size_t>(i)] = {true, QString::number(4 * i + 1) + u" .. "_s + QString::number(4 * i + 10)};
+    f.AnyRangeWin[static_cast<size_t>(i)] = u" 1 2"_s;
+  }
+  return f;
+}
+
+void BM_BareWalk(benchmark::State& state) {
+  const int k = static_cast<int>(state.range(0));
+  const int threads = static_cast<int>(state.range(1));
+  int64_t count = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(count = CountCombinationsBare(49, k, threads));
+  state.counters["combinations"] = static_cast<double>(count);
+  state.counters["ns_per_combination"] = benchmark::Counter(
+      static_cast<double>(count), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_ForecastWalk(benchmark::State& state) {
+  const int k = static_cast<int>(state.range(0));
+  const TLottery lottery = Load(k == 7 ? u"7x49 canada lotto max.txt"_s : u"6x49 canada lotto.txt"_s);
+  TMainPrognoz prognoz;
+  for (auto _ : state) {
+    TPrognozFields fields = RealisticFields(k);
+    prognoz.Clear();
+    prognoz.CombiSize = k;
+    for (int b = 1; b <= 49; ++b) prognoz.SourceRange.push_back(b);
+    prognoz.NextTira = lottery.NewTira;
+    prognoz.Threads = static_cast<int>(state.range(1));
+    prognoz.SetFilters(lottery, fields);
+    prognoz.ReCalculate(nullptr);
+  }
+  state.counters["passed"] = static_cast<double>(prognoz.NumCombFiltered);
+  for (int f : {1, 2, 3, 4, 5, 6, 10})
+    state.counters["denied" + std::to_string(f)] = static_cast<double>(prognoz.FiltersStatistics[static_cast<size_t>(f)].Denied);
+  state.counters["ns_per_combination"] = benchmark::Counter(
+      static_cast<double>(prognoz.NumCombTotal),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// Every combination of 7 of 49 passes: the table keeps the first 16,000,000 rows.
+void BM_ForecastStoreCap(benchmark::State& state) {
+  TMainPrognoz prognoz;
+  const TLottery lottery = Load(u"7x49 canada lotto max.txt"_s);
+  for (auto _ : state) {
+    TPrognozFields fields;
+    prognoz.Clear();
+    prognoz.CombiSize = 7;
+    for (int b = 1; b <= 49; ++b) prognoz.SourceRange.push_back(b);
+    prognoz.NextTira = lottery.NewTira;
+    prognoz.Threads = 2;
+    prognoz.SetFilters(lottery, fields);
+    prognoz.ReCalculate(nullptr);
+  }
+  state.counters["passed"] = static_cast<double>(prognoz.NumCombFiltered);
+  state.counters["stored"] = static_cast<double>(prognoz.PrognozTable.RowCount());
+  state.counters["table_MB"] = static_cast<double>(prognoz.PrognozTable.MemoryBytes()) / 1e6;
+}
+
+BENCHMARK(BM_BareWalk)->ArgsProduct({{6, 7}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime()
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ForecastWalk)->ArgsProduct({{6, 7}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime()
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ForecastStoreCap)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+}  // namespace

@@ -1,0 +1,81 @@
+#pragma once
+// The walk's internals shared by its two compiled kernels (see ForecastWalk.h): the
+// precomputed plan of masks and tables, the running values of a prefix, a chunk's results.
+
+#include "Prognoz.h"
+
+#include <vector>
+
+namespace forecast_walk {
+
+using TMask = uint64_t;
+constexpr int kMaxWords = 4;  // up to 256 source positions
+// The filters in the order of the chain; stage s of a walk is the chain after filter s.
+constexpr int kFilterOrder[16] = {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+
+struct TWords {
+  TMask w[kMaxWords] = {};
+  void Set(int position) { w[position >> 6] |= TMask{1} << (position & 63); }
+};
+
+// Counts of a prefix packed 6 bits each into one word, so adding a ball is one addition:
+// field 0 even balls, 1..3 hot/warm/cold balls, 4..6 gaps in difference zones 1..3; and the
+// balls in any-range set i in field i of a second word. No count exceeds 20 < 64.
+constexpr int kFieldBits = 6;
+constexpr uint64_t Field(int index) { return uint64_t{1} << (kFieldBits * index); }
+inline int FieldOf(uint64_t packed, int index) {
+  return static_cast<int>((packed >> (kFieldBits * index)) & ((1u << kFieldBits) - 1));
+}
+
+// The running values of a prefix of the combination.
+struct TPrefix {
+  int Count = 0;  // balls in the prefix
+  int LastPos = -1;
+  int First = 0, Last = 0;
+  int Pairs = 0, Sum = 0;
+  uint64_t Counts = 0;     // even, classes, zones
+  uint64_t AnyCounts = 0;  // any-range sets
+  uint8_t Balls[32] = {};
+};
+
+// Per-thread results of one chunk.
+struct TChunkResult {
+  int64_t Stage[17] = {};  // Stage[0]: combinations; Stage[s]: passing filter s of the chain
+  TCombinationTable Rows;
+};
+
+struct TPlan {
+  int N = 0, K = 0, MaxBall = 0, Words = 1;
+  iArray Source;
+  int PosOfBall[256];
+  TWords All;
+  uint64_t BallCounts[256] = {};  // what a ball adds to TPrefix::Counts (even, class)
+  uint64_t GapCounts[256] = {};   // what a gap adds to TPrefix::Counts (zones)
+  uint64_t BallAny[256] = {};     // what a ball adds to TPrefix::AnyCounts
+
+  bool EvenOn = false, SleepyOn = false, SumOn = false, FirstLastOn = false, ClassOn = false,
+       DiffOn = false, AnyOn[10] = {};
+  // The mask of allowed last balls for each prefix value, precomputed.
+  std::vector<TWords> EvenLeaf;   // by even count
+  std::vector<uint8_t> SleepyOk;  // by pair count
+  int MaxPrefixSum = 0;
+  std::vector<TWords> SumLeaf;    // by prefix sum
+  uint8_t FirstOk[256] = {};
+  TWords LastMask;
+  std::vector<TWords> ClassLeaf;  // by (hot, warm, cold)
+  std::vector<uint8_t> DiffPatterns;  // by (zone counts): which gap patterns fit, as 8 bits
+  std::vector<TWords> GapPatternMask; // by (last position, pattern)
+  std::vector<TWords> AnyLeaf[10];    // by count of balls in the set
+
+  int CountIndex(int a, int b, int c) const { return (a * (K + 1) + b) * (K + 1) + c; }
+
+};
+
+// Walks one chunk: the subtree under `start`. Two builds of the same code: one for any
+// x86-64 processor and one for processors with a hardware popcount, picked at run time.
+void WalkChunkGeneric(const TPlan& plan, const TPrefix& start, TChunkResult& out, bool store);
+void WalkChunkPopcnt(const TPlan& plan, const TPrefix& start, TChunkResult& out, bool store);
+// Adds the ball at `position` of the source to a prefix.
+void AddStartBall(const TPlan& plan, TPrefix& prefix, int position);
+
+}  // namespace forecast_walk

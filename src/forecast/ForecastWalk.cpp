@@ -1,0 +1,273 @@
+#include "ForecastWalk.h"
+
+#include "ForecastKernel.h"
+
+#include <algorithm>
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+using namespace forecast_walk;
+
+struct TForecastWalk::TPlan : forecast_walk::TPlan {};
+
+namespace {
+
+bool Contains(const iArray& sorted, int64_t value) {
+  return std::binary_search(sorted.begin(), sorted.end(), value);
+}
+
+bool AnyCodeFits(const iArray2D& codes, int a, int b, int c) {
+  for (const iArray& code : codes)
+    if ((code[0] < 0 || code[0] == a) && (code[1] < 0 || code[1] == b) && (code[2] < 0 || code[2] == c))
+      return true;
+  return false;
+}
+
+// The chunk prefixes: every choice of the first `depth` positions (0-based) that leaves room
+// for the rest of the combination, in walk order.
+std::vector<iArray> ChunkPrefixes(int n, int k, int depth) {
+  std::vector<iArray> prefixes;
+  const int room = n - (k - depth);
+  if (room < depth) return prefixes;
+  iArray positions(static_cast<size_t>(depth));
+  for (int i = 0; i < depth; ++i) positions[static_cast<size_t>(i)] = i + 1;
+  do {
+    iArray zeroBased = positions;
+    for (int32_t& v : zeroBased) --v;
+    prefixes.push_back(std::move(zeroBased));
+  } while (NextIndexCombination(positions, room));
+  return prefixes;
+}
+
+bool HasPopcount() {
+  static const bool has = __builtin_cpu_supports("popcnt");
+  return has;
+}
+
+int ThreadCount(int requested) {
+  if (requested > 0) return requested;
+  return std::max(1u, std::thread::hardware_concurrency());
+}
+
+}  // namespace
+
+TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source, int combiSize,
+                             int maxBall)
+    : m_plan(std::make_unique<TPlan>()) {
+  TPlan& plan = *m_plan;
+  plan.Source = source;
+  plan.N = static_cast<int>(source.size());
+  plan.K = combiSize;
+  plan.MaxBall = maxBall;
+  plan.Words = std::max(1, (plan.N + 63) / 64);
+  const int K = plan.K;
+  std::fill(std::begin(plan.PosOfBall), std::end(plan.PosOfBall), -1);
+  TWords evenBalls, oddBalls, classBalls[3];
+  const iArray* classes[3] = {&f.Hot, &f.Warm, &f.Cold};
+  for (int q = 0; q < plan.N; ++q) {
+    const int ball = source[static_cast<size_t>(q)];
+    plan.PosOfBall[ball] = q;
+    plan.All.Set(q);
+    (ball % 2 == 0 ? evenBalls : oddBalls).Set(q);
+    plan.BallCounts[ball] += ball % 2 == 0 ? Field(0) : 0;
+    // A ball in several classes counts in each, as the one-by-one test counts it.
+    for (int c = 0; c < 3; ++c)
+      if (Contains(*classes[c], ball)) {
+        plan.BallCounts[ball] += Field(1 + c);
+        classBalls[c].Set(q);
+      }
+  }
+  // The mask of last balls whose value v makes `count + v` allowed, for every count 0..K-1.
+  auto leafTable = [&](const iArray& allowed, const TWords& with, const TWords& without) {
+    std::vector<TWords> table(static_cast<size_t>(K + 1));
+    for (int count = 0; count < K; ++count)
+      for (int word = 0; word < kMaxWords; ++word)
+        table[static_cast<size_t>(count)].w[word] = (Contains(allowed, count + 1) ? with.w[word] : 0) |
+                                                    (Contains(allowed, count) ? without.w[word] : 0);
+    return table;
+  };
+  plan.EvenOn = !f.Even.empty();
+  plan.EvenLeaf = leafTable(f.Even, evenBalls, oddBalls);
+  plan.SleepyOn = !f.Sleepy.empty();
+  for (int pairs = 0; pairs <= K + 2; ++pairs) plan.SleepyOk.push_back(Contains(f.Sleepy, pairs));
+
+  plan.SumOn = !f.SumBalls.empty();
+  if (plan.SumOn) {
+    for (int i = 0; i < K - 1 && i < plan.N; ++i) plan.MaxPrefixSum += source[static_cast<size_t>(plan.N - 1 - i)];
+    plan.SumLeaf.resize(static_cast<size_t>(plan.MaxPrefixSum + 1));
+    for (int sum = 0; sum <= plan.MaxPrefixSum; ++sum)
+      for (int q = 0; q < plan.N; ++q)
+        if (Contains(f.SumBalls, int64_t{sum} + source[static_cast<size_t>(q)])) plan.SumLeaf[static_cast<size_t>(sum)].Set(q);
+  }
+
+  plan.FirstLastOn = !f.FirstBall.empty() || !f.LastBall.empty();
+  for (int ball = 0; ball < 256; ++ball) plan.FirstOk[ball] = f.FirstBall.empty() || Contains(f.FirstBall, ball);
+  for (int q = 0; q < plan.N; ++q)
+    if (f.LastBall.empty() || Contains(f.LastBall, source[static_cast<size_t>(q)])) plan.LastMask.Set(q);
+
+  const size_t countStates = static_cast<size_t>((K + 1) * (K + 1) * (K + 1));
+  plan.ClassOn = !f.HotColdWinCode.empty();
+  plan.DiffOn = !f.DifferencesWinCode.empty();
+  if (plan.ClassOn) plan.ClassLeaf.resize(countStates);
+  if (plan.DiffOn) plan.DiffPatterns.resize(countStates);
+  for (int a = 0; a < K; ++a)
+    for (int b = 0; b < K; ++b)
+      for (int c = 0; c < K; ++c) {
+        const size_t index = static_cast<size_t>(plan.CountIndex(a, b, c));
+        if (plan.ClassOn) {
+          // A last ball adds 1 to each class it belongs to.
+          for (int q = 0; q < plan.N; ++q) {
+            const int ball = source[static_cast<size_t>(q)];
+            const uint64_t adds = plan.BallCounts[ball];
+            if (AnyCodeFits(f.HotColdWinCode, a + FieldOf(adds, 1), b + FieldOf(adds, 2), c + FieldOf(adds, 3)))
+              plan.ClassLeaf[index].Set(q);
+          }
+        }
+        if (plan.DiffOn)
+          for (int pattern = 0; pattern < 8; ++pattern)
+            if (AnyCodeFits(f.DifferencesWinCode, a + (pattern & 1), b + ((pattern >> 1) & 1), c + (pattern >> 2)))
+              plan.DiffPatterns[index] |= static_cast<uint8_t>(1u << pattern);
+      }
+  for (int gap = 0; gap < 256; ++gap)
+    plan.GapCounts[gap] = (Contains(f.DiffZone1, gap) ? Field(4) : 0) + (Contains(f.DiffZone2, gap) ? Field(5) : 0) +
+                          (Contains(f.DiffZone3, gap) ? Field(6) : 0);
+  if (plan.DiffOn) {
+    plan.GapPatternMask.resize(static_cast<size_t>(plan.N) * 8);
+    for (int last = 0; last < plan.N; ++last)
+      for (int q = last + 1; q < plan.N; ++q) {
+        const uint64_t zones = plan.GapCounts[source[static_cast<size_t>(q)] - source[static_cast<size_t>(last)]];
+        const int pattern = FieldOf(zones, 4) | (FieldOf(zones, 5) << 1) | (FieldOf(zones, 6) << 2);
+        plan.GapPatternMask[static_cast<size_t>(last) * 8 + static_cast<size_t>(pattern)].Set(q);
+      }
+  }
+
+  for (int i = 0; i < 10; ++i) {
+    const iArray& set = f.AnyRange[static_cast<size_t>(i)];
+    plan.AnyOn[i] = !set.empty();
+    TWords in, out;
+    for (int q = 0; q < plan.N; ++q) {
+      const int ball = source[static_cast<size_t>(q)];
+      if (Contains(set, ball)) {
+        plan.BallAny[ball] += Field(i);
+        in.Set(q);
+      } else {
+        out.Set(q);
+      }
+    }
+    plan.AnyLeaf[i] = leafTable(f.AnyRangeWin[static_cast<size_t>(i)], in, out);
+  }
+}
+
+TForecastWalk::~TForecastWalk() = default;
+
+TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgress& progress,
+                               TCombinationTable& table) {
+  const TPlan& plan = *m_plan;
+  TWalkResult result;
+  table.Reset(plan.K);
+  if (plan.K < 2 || plan.K > plan.N || plan.N > kMaxWords * 64) return result;
+  table.Reserve(storeLimit);
+
+  const int depth = std::min(2, plan.K - 1);
+  const std::vector<iArray> prefixes = ChunkPrefixes(plan.N, plan.K, depth);
+  const int64_t total = BinomialCount(plan.N, plan.K);
+  std::atomic<size_t> nextChunk{0};
+  std::atomic<bool> cancelled{false};
+  std::atomic<int64_t> committedRows{0};
+  std::mutex commitMutex;
+  std::map<size_t, TChunkResult> pending;
+  size_t nextCommit = 0;
+  int64_t done = 0;
+  int64_t stages[17] = {};
+
+  auto commit = [&](size_t index, TChunkResult&& chunk, int64_t combinations) {
+    std::lock_guard lock(commitMutex);
+    pending.emplace(index, std::move(chunk));
+    done += combinations;
+    for (auto it = pending.find(nextCommit); it != pending.end(); it = pending.find(nextCommit)) {
+      TChunkResult& ready = it->second;
+      for (int s = 0; s <= 16; ++s) stages[s] += ready.Stage[s];
+      table.AppendRows(ready.Rows, storeLimit - table.RowCount());
+      committedRows = table.RowCount();
+      pending.erase(it);
+      ++nextCommit;
+    }
+    if (progress && !progress(done, total)) cancelled = true;
+  };
+
+  auto worker = [&] {
+    while (!cancelled) {
+      const size_t index = nextChunk++;
+      if (index >= prefixes.size()) return;
+      TPrefix start;
+      for (int32_t position : prefixes[index]) AddStartBall(plan, start, position);
+      TChunkResult chunk;
+      chunk.Rows.Reset(plan.K);
+      const bool store = committedRows.load() < storeLimit;
+      (HasPopcount() ? WalkChunkPopcnt : WalkChunkGeneric)(plan, start, chunk, store);
+      commit(index, std::move(chunk), BinomialCount(plan.N - 1 - start.LastPos, plan.K - start.Count));
+    }
+  };
+  const int count = std::min<int>(ThreadCount(threads), static_cast<int>(prefixes.size()));
+  std::vector<std::thread> pool;
+  for (int t = 1; t < count; ++t) pool.emplace_back(worker);
+  worker();
+  for (std::thread& thread : pool) thread.join();
+  // A filter that is off passes what reaches it: its stage equals the one before.
+  const bool on[17] = {true, plan.EvenOn, plan.SleepyOn, plan.SumOn, plan.FirstLastOn, plan.ClassOn, plan.DiffOn,
+                       plan.AnyOn[0], plan.AnyOn[1], plan.AnyOn[2], plan.AnyOn[3], plan.AnyOn[4],
+                       plan.AnyOn[5], plan.AnyOn[6], plan.AnyOn[7], plan.AnyOn[8], plan.AnyOn[9]};
+  for (int s = 1; s <= 16; ++s) {
+    if (!on[s]) stages[s] = stages[s - 1];
+    TFilterCount& count = result.Statistics[static_cast<size_t>(kFilterOrder[s - 1])];
+    count.Accepted = stages[s];
+    count.Denied = stages[s - 1] - stages[s];
+  }
+  result.Filtered = stages[16];
+  result.Cancelled = cancelled;
+  return result;
+}
+
+namespace {
+
+void CountBare(const iArray& source, int k, int start, int64_t& count, int64_t& checksum) {
+  const int n = static_cast<int>(source.size());
+  if (k == 1) {
+    for (int q = start; q < n; ++q) {
+      ++count;
+      checksum += source[static_cast<size_t>(q)];
+    }
+    return;
+  }
+  for (int q = start; q <= n - k; ++q) CountBare(source, k - 1, q + 1, count, checksum);
+}
+
+}  // namespace
+
+int64_t CountCombinationsBare(int n, int k, int threads) {
+  if (k < 1 || k > n) return 0;
+  iArray source(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) source[static_cast<size_t>(i)] = i + 1;
+  const int depth = std::min(2, k - 1);
+  const std::vector<iArray> prefixes = ChunkPrefixes(n, k, depth);
+  std::atomic<size_t> next{0};
+  std::atomic<int64_t> total{0}, checksum{0};
+  auto worker = [&] {
+    int64_t count = 0, sum = 0;
+    for (size_t index = next++; index < prefixes.size(); index = next++) {
+      const iArray& prefix = prefixes[index];
+      const int start = prefix.empty() ? 0 : prefix.back() + 1;
+      CountBare(source, k - depth, start, count, sum);
+    }
+    total += count;
+    checksum += sum;
+  };
+  std::vector<std::thread> pool;
+  for (int t = 1; t < ThreadCount(threads); ++t) pool.emplace_back(worker);
+  worker();
+  for (std::thread& thread : pool) thread.join();
+  return checksum.load() > 0 ? total.load() : 0;
+}

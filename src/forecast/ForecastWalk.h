@@ -1,0 +1,40 @@
+#pragma once
+// The hot path of the forecast: the walk over every combination with the filter chain.
+//
+// Instead of testing one combination at a time, the walk carries the running values of a
+// prefix of K-1 balls (even count, pairs, sum, class counts, zone counts, any-range counts)
+// down the loop nest and evaluates every filter for all possible last balls at once as a
+// bit mask over the source positions: the masks are ANDed filter by filter in the chain's
+// order and popcounts give each filter's accepted and denied counts. The space is cut into
+// chunks (subtrees of the first two balls) handed out to threads on demand; their results
+// are committed in walk order, so the rows and counters equal those of a one-by-one walk.
+
+#include "Prognoz.h"
+
+struct TWalkResult {
+  TFiltersStatistics Statistics{};
+  int64_t Filtered = 0;
+  bool Cancelled = false;
+};
+
+class TForecastWalk {
+public:
+  TForecastWalk(const TMainPrognozFilters& filters, const iArray& source, int combiSize, int maxBall);
+  ~TForecastWalk();
+  TForecastWalk(const TForecastWalk&) = delete;
+  TForecastWalk& operator=(const TForecastWalk&) = delete;
+
+  // Walks the space with `threads` threads (0: all cores), storing at most `storeLimit`
+  // passing rows into `table` (reset first) in walk order.
+  TWalkResult Run(int threads, int64_t storeLimit, const TWalkProgress& progress,
+                  TCombinationTable& table);
+
+  struct TPlan;
+
+private:
+  std::unique_ptr<TPlan> m_plan;
+};
+
+// The bare walk of the same space with no filter: counts combinations one by one with the
+// same chunking and threads. The baseline the filtered walk is measured against.
+int64_t CountCombinationsBare(int n, int k, int threads);
