@@ -1,6 +1,8 @@
 // The Differences report with the longest code history and both options, and the Repeats
 // report with the longest history and the largest source group, on the keno example and on a
 // 10,000-draw 6-of-49 history. The per-combination difference code of the forecast as well.
+#include "BenchLotteries.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -16,36 +18,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TLottery KenoLottery() {
-  const QString path = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/20x80 hungary keno.txt"_s;
-  TLottery lottery;
-  TSilentHost host;
-  lottery.ReadLotteryFromFileName(path);
-  LoadDraws(lottery, path, u"eng"_s, host);
-  lottery.SetDrawRange();
-  return lottery;
-}
-
-TLottery Random649(int draws) {
-  TLottery lottery;
-  lottery.BallsInDraw = 6;
-  lottery.MaxBall = 49;
-  std::mt19937 rng(49);
-  iArray balls(49);
-  std::iota(balls.begin(), balls.end(), 1);
-  for (int n = 1; n <= draws; ++n) {
-    std::shuffle(balls.begin(), balls.end(), rng);
-    iArray row{n};
-    row.insert(row.end(), balls.begin(), balls.begin() + 6);
-    lottery.Tirazhi.push_back(row);
-  }
-  lottery.SetDrawRange();
-  return lottery;
-}
+TLottery KenoLottery() { return LoadExample(u"20x80 hungary keno.txt"_s); }
 
 const TLottery& Lottery(int which) {
   static const TLottery keno = KenoLottery();
-  static const TLottery lotto = Random649(10'000);
+  static const TLottery lotto = Random649Lottery(10'000);
   return which == 0 ? keno : lotto;
 }
 

@@ -6,21 +6,13 @@
 #include "forecast/ForecastWalk.h"
 #include "forecast/Prognoz.h"
 
+#include "BenchLotteries.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace Qt::StringLiterals;
-
-TLottery Load(const QString& name) {
-  TSilentHost host;
-  TLottery lottery;
-  const QString path = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u'/' + name;
-  lottery.ReadLotteryFromFileName(path);
-  LoadDraws(lottery, path, u"eng"_s, host);
-  lottery.SetDrawRange();
-  return lottery;
-}
 
 // Settings a user might take from the analyses of a 6- or 7-of-49 history.
 TPrognozFields RealisticFields(int balls) {
@@ -50,7 +42,7 @@ void BM_BareWalk(benchmark::State& state) {
 
 void BM_ForecastWalk(benchmark::State& state) {
   const int k = static_cast<int>(state.range(0));
-  const TLottery lottery = Load(k == 7 ? u"7x49 canada lotto max.txt"_s : u"6x49 canada lotto.txt"_s);
+  const TLottery lottery = LoadExample(k == 7 ? u"7x49 canada lotto max.txt"_s : u"6x49 canada lotto.txt"_s);
   TMainPrognoz prognoz;
   for (auto _ : state) {
     TPrognozFields fields = RealisticFields(k);
@@ -73,7 +65,7 @@ void BM_ForecastWalk(benchmark::State& state) {
 // Every combination of 7 of 49 passes: the table keeps the first 16,000,000 rows.
 void BM_ForecastStoreCap(benchmark::State& state) {
   TMainPrognoz prognoz;
-  const TLottery lottery = Load(u"7x49 canada lotto max.txt"_s);
+  const TLottery lottery = LoadExample(u"7x49 canada lotto max.txt"_s);
   for (auto _ : state) {
     TPrognozFields fields;
     prognoz.Clear();

@@ -5,6 +5,8 @@
 #include "core/SilentHost.h"
 #include "stats/HotWarmCold.h"
 
+#include "BenchLotteries.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -15,32 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TLottery KenoLottery() {
-  const QString path = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/20x80 hungary keno.txt"_s;
-  TLottery lottery;
-  TSilentHost host;
-  lottery.ReadLotteryFromFileName(path);
-  LoadDraws(lottery, path, u"eng"_s, host);
-  lottery.SetDrawRange();
-  return lottery;
-}
-
-TLottery Random649Lottery(int draws) {
-  TLottery lottery;
-  lottery.BallsInDraw = 6;
-  lottery.MaxBall = 49;
-  std::mt19937 rng(49);
-  iArray balls(49);
-  std::iota(balls.begin(), balls.end(), 1);
-  for (int n = 1; n <= draws; ++n) {
-    std::shuffle(balls.begin(), balls.end(), rng);
-    iArray row = {n};
-    row.insert(row.end(), balls.begin(), balls.begin() + 6);
-    lottery.Tirazhi.push_back(row);
-  }
-  lottery.SetDrawRange();
-  return lottery;
-}
+TLottery KenoLottery() { return LoadExample(u"20x80 hungary keno.txt"_s); }
 
 void RunReport(benchmark::State& state, const TLottery& lottery) {
   if (lottery.Tirazhi.empty()) {

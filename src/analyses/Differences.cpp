@@ -12,16 +12,6 @@ namespace {
 
 const QString kDashes(79, u'-');
 
-// The balls of draw n as stored (file order), without copying; empty outside the table.
-// The same lookup as TLottery::DrawBalls.
-std::span<const int32_t> RowBalls(const TLottery& lottery, int64_t n) {
-  if (lottery.Tirazhi.empty() || lottery.Tirazhi.front().empty()) return {};
-  const int64_t index = n - lottery.Tirazhi.front()[0];
-  if (index < 0 || index >= static_cast<int64_t>(lottery.Tirazhi.size())) return {};
-  const iArray& row = lottery.Tirazhi[static_cast<size_t>(index)];
-  if (row.size() < 2) return {};
-  return std::span<const int32_t>(row).subspan(1);
-}
 
 // A difference of two balls as a 32-bit value (saturated: a table filled by hand may hold
 // balls whose distance does not fit).
@@ -89,7 +79,7 @@ public:
     m_offsets.push_back(0);
     iArray sorted;
     for (int64_t d = first; d <= last; ++d) {
-      const std::span<const int32_t> balls = RowBalls(lottery, d);
+      const std::span<const int32_t> balls = lottery.DrawBallsView(d);
       sorted.assign(balls.begin(), balls.end());
       std::sort(sorted.begin(), sorted.end());
       AppendDifferences(sorted, m_values);
@@ -161,7 +151,7 @@ iArray PooledDifferences(const TLottery& lottery, int draw) {
   iArray pooled;
   iArray sorted;
   for (int64_t d = int64_t(draw) - 1; d >= int64_t(draw) - window; --d) {
-    const std::span<const int32_t> balls = RowBalls(lottery, d);
+    const std::span<const int32_t> balls = lottery.DrawBallsView(d);
     sorted.assign(balls.begin(), balls.end());
     std::sort(sorted.begin(), sorted.end());
     AppendDifferences(sorted, pooled);

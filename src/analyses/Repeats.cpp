@@ -15,15 +15,6 @@ namespace {
 
 const QString kDashes(79, u'-');
 
-// The balls of draw n as stored, without copying; empty outside the table (as DrawBalls).
-std::span<const int32_t> RowBalls(const TLottery& lottery, int64_t n) {
-  if (lottery.Tirazhi.empty() || lottery.Tirazhi.front().empty()) return {};
-  const int64_t index = n - lottery.Tirazhi.front()[0];
-  if (index < 0 || index >= static_cast<int64_t>(lottery.Tirazhi.size())) return {};
-  const iArray& row = lottery.Tirazhi[static_cast<size_t>(index)];
-  if (row.size() < 2) return {};
-  return std::span<const int32_t>(row).subspan(1);
-}
 
 // A draw number moved by an offset, kept inside the int range (far outside the table either way).
 int Shifted(int draw, int64_t offset) {
@@ -67,7 +58,7 @@ TRepeatsSeries RepeatsHistory(const TLottery& lottery, int newest, int length, i
       lottery.Tirazhi.empty() || lottery.Tirazhi.front().empty() ? 0 : lottery.Tirazhi.front()[0];
   for (int64_t d = std::max(first, firstRow);
        d <= std::min<int64_t>(last, firstRow + int64_t(lottery.Tirazhi.size()) - 1); ++d)
-    for (int32_t ball : RowBalls(lottery, d)) {
+    for (int32_t ball : lottery.DrawBallsView(d)) {
       lo = std::min<int64_t>(lo, ball);
       hi = std::max<int64_t>(hi, ball);
     }
@@ -86,17 +77,17 @@ TRepeatsSeries RepeatsHistory(const TLottery& lottery, int newest, int length, i
   std::vector<int> occurrences(static_cast<size_t>(hi) + 1, 0);
   int distinct = 0;
   auto add = [&](int64_t d) {
-    for (int32_t ball : RowBalls(lottery, d))
+    for (int32_t ball : lottery.DrawBallsView(d))
       if (occurrences[static_cast<size_t>(ball)]++ == 0) ++distinct;
   };
   auto drop = [&](int64_t d) {
-    for (int32_t ball : RowBalls(lottery, d))
+    for (int32_t ball : lottery.DrawBallsView(d))
       if (--occurrences[static_cast<size_t>(ball)] == 0) --distinct;
   };
   for (int64_t s = newest - O; s > newest - O - C; --s) add(s);
   for (int64_t d = newest; d >= oldest; --d) {
     int win = 0;
-    for (int32_t ball : RowBalls(lottery, d))
+    for (int32_t ball : lottery.DrawBallsView(d))
       win += occurrences[static_cast<size_t>(ball)] > 0 ? 1 : 0;
     series.Wins.push_back(win);
     series.Totals.push_back(distinct);

@@ -212,13 +212,18 @@ void TLottery::SetDrawRange() {
   NewTira = static_cast<int>(std::min<int64_t>(next, std::numeric_limits<int32_t>::max()));
 }
 
-iArray TLottery::DrawBalls(int n) const {
+std::span<const int32_t> TLottery::DrawBallsView(int64_t n) const {
   if (Tirazhi.empty() || Tirazhi.front().empty()) return {};
-  const int64_t index = static_cast<int64_t>(n) - Tirazhi.front()[0];
+  const int64_t index = n - Tirazhi.front()[0];
   if (index < 0 || index >= static_cast<int64_t>(Tirazhi.size())) return {};
   const iArray& row = Tirazhi[static_cast<size_t>(index)];
   if (row.size() < 2) return {};
-  return iArray(row.begin() + 1, row.end());
+  return std::span<const int32_t>(row).subspan(1);
+}
+
+iArray TLottery::DrawBalls(int n) const {
+  const std::span<const int32_t> balls = DrawBallsView(n);
+  return iArray(balls.begin(), balls.end());
 }
 
 int TLottery::CountHitsInDraw(const iArray& values, int n) const {

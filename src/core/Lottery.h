@@ -6,6 +6,8 @@
 // Nothing here is global: the controller and the CLI own a TLottery each and pass it on.
 
 #include <QString>
+
+#include <span>
 #include <QStringView>
 #include <cstdint>
 
@@ -49,6 +51,8 @@ public:
   void SetDrawRange();
   // The balls of draw n in file order; empty outside the table.
   iArray DrawBalls(int n) const;
+  // The same balls without a copy, for loops over long histories; valid while Tirazhi is.
+  std::span<const int32_t> DrawBallsView(int64_t n) const;
   // How many of the values occur among the balls of draw n (a value listed twice counts twice).
   int CountHitsInDraw(const iArray& values, int n) const;
 };

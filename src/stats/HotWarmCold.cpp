@@ -12,17 +12,6 @@ namespace {
 constexpr int kHotLongMin = 6;
 constexpr int kColdLongMax = 5;
 
-// The balls of a draw of the table (the row without its draw number); empty outside it.
-// Same lookup as TLottery::DrawBalls, without the copy.
-std::span<const int32_t> RowBalls(const TLottery& lottery, int64_t draw) {
-  const iArray2D& table = lottery.Tirazhi;
-  if (table.empty() || table.front().empty()) return {};
-  const int64_t index = draw - table.front()[0];
-  if (index < 0 || index >= static_cast<int64_t>(table.size())) return {};
-  const iArray& row = table[static_cast<size_t>(index)];
-  if (row.size() < 2) return {};
-  return std::span<const int32_t>(row).subspan(1);
-}
 
 // The draws of the run newest, newest − 1, ..., newest − count + 1 that lie in the table,
 // as the range [oldest, newest] (empty when oldest > newest).
@@ -79,7 +68,7 @@ int THotWarmColdWindow::ClassOfCounts(int longCount, int shortCount) {
 
 const iArray& THotWarmColdWindow::DistinctBalls(int64_t draw) {
   m_rowBalls.clear();
-  const std::span<const int32_t> balls = RowBalls(m_lottery, draw);
+  const std::span<const int32_t> balls = m_lottery.DrawBallsView(draw);
   if (balls.empty()) return m_rowBalls;
   if (m_stamp == std::numeric_limits<int>::max()) {
     std::fill(m_seen.begin(), m_seen.end(), 0);
@@ -161,7 +150,7 @@ std::array<int, 3> THotWarmColdWindow::Wins(std::span<const int32_t> balls) {
 }
 
 std::array<int, 3> THotWarmColdWindow::WinsOfDraw(int64_t draw) {
-  return Wins(RowBalls(m_lottery, draw));
+  return Wins(m_lottery.DrawBallsView(draw));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -174,7 +163,7 @@ int CountDrawsWithBall(const TLottery& lottery, int ball, int newest, int count)
   const TDrawRun run = RunInTable(lottery, newest, count);
   int found = 0;
   for (int64_t d = run.Oldest; d <= run.Newest; ++d) {
-    const std::span<const int32_t> balls = RowBalls(lottery, d);
+    const std::span<const int32_t> balls = lottery.DrawBallsView(d);
     if (std::find(balls.begin(), balls.end(), ball) != balls.end()) ++found;
   }
   return found;
@@ -221,7 +210,7 @@ iArray BallsOfDraws(const TLottery& lottery, int newest, int count, bool distinc
   iArray balls;
   const TDrawRun run = RunInTable(lottery, newest, count);
   for (int64_t d = run.Newest; d >= run.Oldest; --d) {
-    const std::span<const int32_t> row = RowBalls(lottery, d);
+    const std::span<const int32_t> row = lottery.DrawBallsView(d);
     balls.insert(balls.end(), row.begin(), row.end());
   }
   if (distinct) {

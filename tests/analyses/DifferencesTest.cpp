@@ -2,6 +2,7 @@
 
 #include <QProcess>
 
+#include "LotteryFixtures.h"
 #include "analyses/Differences.h"
 
 using namespace Qt::StringLiterals;
@@ -9,15 +10,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kDashes(79, u'-');
-
-TLottery MakeLottery(int ballsInDraw, int maxBall, const iArray2D& rows) {
-  TLottery lottery;
-  lottery.BallsInDraw = ballsInDraw;
-  lottery.MaxBall = maxBall;
-  lottery.Tirazhi = rows;
-  lottery.SetDrawRange();
-  return lottery;
-}
 
 // 3 of 9: the hot window is 30 draws, so every pool holds all draws before its draw.
 // Sorted balls and differences:

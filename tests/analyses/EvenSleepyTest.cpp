@@ -3,20 +3,12 @@
 #include <QProcess>
 
 #include "analyses/EvenSleepy.h"
+#include "LotteryFixtures.h"
 #include "core/Lottery.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-TLottery MakeLottery(int ballsInDraw, int maxBall, const iArray2D& rows) {
-  TLottery lottery;
-  lottery.BallsInDraw = ballsInDraw;
-  lottery.MaxBall = maxBall;
-  lottery.Tirazhi = rows;
-  lottery.SetDrawRange();
-  return lottery;
-}
 
 // Four draws of 5 of 36 in file order (not sorted). Even counts 1, 2, 1, 2; consecutive
 // counts 0, 4, 1, 0.

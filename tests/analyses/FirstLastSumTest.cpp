@@ -3,20 +3,12 @@
 #include <QProcess>
 
 #include "analyses/FirstLastSum.h"
+#include "LotteryFixtures.h"
 #include "core/Lottery.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-TLottery MakeLottery(int ballsInDraw, int maxBall, const iArray2D& rows) {
-  TLottery lottery;
-  lottery.BallsInDraw = ballsInDraw;
-  lottery.MaxBall = maxBall;
-  lottery.Tirazhi = rows;
-  lottery.SetDrawRange();
-  return lottery;
-}
 
 // 5 of 36 in file order: first balls 7, 1, 9, 9; last balls 36, 36, 25, 30.
 TLottery FirstLastDraws() {

@@ -1,5 +1,6 @@
 #include "forecast/Prognoz.h"
 
+#include "LotteryFixtures.h"
 #include "TestHost.h"
 #include "core/Lottery.h"
 #include "stats/HotWarmCold.h"
@@ -12,15 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TLottery SampleLottery() {
-  TTestHost host;
-  TLottery lottery;
-  const QString path = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/5x36 sample.txt"_s;
-  lottery.ReadLotteryFromFileName(path);
-  LoadDraws(lottery, path, u"eng"_s, host);
-  lottery.SetDrawRange();
-  return lottery;
-}
+TLottery SampleLottery() { return LoadExample(u"5x36 sample.txt"_s); }
 
 iArray Range(int from, int to) {
   iArray values;
