@@ -1,0 +1,43 @@
+#include "PanelShowResult.h"
+
+#include "PaneDocument.h"
+
+#include <QPointer>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <QTextEdit>
+
+using namespace Qt::StringLiterals;
+
+TPanelShowResult::TPanelShowResult(QWidget* parent) : QFrame(parent) {
+  setObjectName(u"PanelShowResult"_s);
+  setFrameShape(QFrame::StyledPanel);
+  RichEditShowResult = new QTextEdit(this);
+  RichEditShowResult->setObjectName(u"RichEditShowResult"_s);
+  RichEditShowResult->setFont(ResultPaneFont());
+  RichEditShowResult->setLineWrapMode(QTextEdit::NoWrap);
+  RichEditShowResult->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  RichEditShowResult->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  RichEditShowResult->setAcceptRichText(true);
+  RichEditShowResult->setUndoRedoEnabled(false);
+  hide();
+}
+
+void TPanelShowResult::ShowDocument(std::unique_ptr<QTextDocument> document) {
+  if (!document) return;
+  // The previous report's document, unless the view already let go of it.
+  const QPointer<QTextDocument> old = RichEditShowResult->document();
+  document->setParent(RichEditShowResult);
+  RichEditShowResult->setDocument(document.release());
+  if (old && old->parent() == RichEditShowResult) old->deleteLater();
+  RichEditShowResult->moveCursor(QTextCursor::Start);
+  RichEditShowResult->ensureCursorVisible();
+  RichEditShowResult->verticalScrollBar()->setValue(0);
+  RichEditShowResult->horizontalScrollBar()->setValue(0);
+}
+
+void TPanelShowResult::ShowPane(const TReportPane& pane) { ShowDocument(BuildPaneDocument(pane)); }
+
+void TPanelShowResult::Clear() { RichEditShowResult->clear(); }
+
+QString TPanelShowResult::Text() const { return RichEditShowResult->toPlainText(); }

@@ -1,0 +1,30 @@
+#pragma once
+// The draws panel: the history in file order (editable, saved with btnSaveTirazhi) and the
+// same draws with every row's balls sorted.
+
+#include <QFrame>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+struct TPanelLayout;
+
+class TPanelTirazhi : public QFrame {
+  Q_OBJECT
+public:
+  explicit TPanelTirazhi(QWidget* parent);
+
+  void SetCaption(const QString& caption);
+  QString Caption() const;
+  // Replaces both editors' texts; the caret goes to the end so the latest draws show.
+  void ShowDraws(const QString& inDrawOrder, const QString& ordered);
+  // Places the controls by the window's layout (coordinates relative to this panel).
+  void ApplyLayout(const TPanelLayout& layout);
+
+  QLabel* m_title;
+  QPlainTextEdit* MemoTirazhi;
+  QPlainTextEdit* MemoTirazhiUp;
+  QLabel* lbTirazhi;
+  QLabel* lbTirazhiUp;
+  QPushButton* btnSaveTirazhi;
+};

@@ -1,0 +1,47 @@
+#include "WidgetHost.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLocale>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+void TWidgetHost::ShowMessage(const QString& text) {
+  if (m_scripted) {
+    Messages.append(text);
+    return;
+  }
+  // Message lines are separated by a single CR; the box wants line feeds.
+  QString shown = text;
+  shown.replace(u'\r', u'\n');
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shown, QMessageBox::Ok,
+                  m_parent);
+  box.setObjectName(u"MessageBox"_s);
+  box.exec();
+}
+
+QString TWidgetHost::AskOpenFile(const QString& startDirectory) {
+  if (m_scripted) {
+    OpenStartDirs.append(startDirectory);
+    return OpenAnswers.isEmpty() ? QString() : OpenAnswers.takeFirst();
+  }
+  return QFileDialog::getOpenFileName(m_parent, QString(), startDirectory);
+}
+
+QString TWidgetHost::AskSaveFile() {
+  if (m_scripted) return SaveAnswers.isEmpty() ? QString() : SaveAnswers.takeFirst();
+  return QFileDialog::getSaveFileName(m_parent);
+}
+
+QString TWidgetHost::ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+void TWidgetHost::SetClipboardText(const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+}
+
+QChar TWidgetHost::DecimalSeparator() const {
+  const QString separator = QLocale().decimalPoint();
+  return separator.isEmpty() ? QLatin1Char('.') : separator.front();
+}

@@ -1,0 +1,170 @@
+#include "mainForm.h"
+
+#include "AnalysisPanel.h"
+#include "Controller.h"
+#include "PanelAbout.h"
+#include "PanelMain.h"
+#include "PanelRangeStat.h"
+#include "PanelShowResult.h"
+#include "PanelTirazhi.h"
+#include "core/Lottery.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTextEdit>
+
+using namespace Qt::StringLiterals;
+
+TfrmMain::TfrmMain(TWidgetHost& host, QWidget* parent) : QMainWindow(parent) {
+  setObjectName(u"frmMain"_s);
+  setWindowTitle(QString::fromUtf16(kProgramTitle));
+  QFont font(u"Tahoma"_s, 8);
+  setFont(font);
+  BuildMenu();
+  BuildPanels();
+
+  ProgressBusy = new QProgressBar(this);
+  ProgressBusy->setObjectName(u"ProgressBusy"_s);
+  ProgressBusy->setMaximumWidth(240);
+  btnBusyCancel = new QPushButton(this);
+  btnBusyCancel->setObjectName(u"btnBusyCancel"_s);
+  btnBusyCancel->setText(u"Cancel"_s);
+  statusBar()->addPermanentWidget(ProgressBusy);
+  statusBar()->addPermanentWidget(btnBusyCancel);
+
+  m_controller = std::make_unique<TController>(*this, host);
+  // FormCreate: at the screen's top-left corner, 340 x 600.
+  setGeometry(0, 0, 340, 600);
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::BuildMenu() {
+  for (const TMenuItemDef& item : MenuItems()) {
+    const QString name = QString::fromUtf16(item.Name);
+    QMenu* parentMenu = item.Parent != nullptr ? m_submenus.value(QString::fromUtf16(item.Parent))
+                                               : nullptr;
+    if (parentMenu != nullptr && (item.Flags & mfSeparatorBefore) != 0) parentMenu->addSeparator();
+    QAction* action = nullptr;
+    if ((item.Flags & mfSubmenu) != 0) {
+      auto* submenu = new QMenu(CaptionIn(item, u"rus"_s), this);
+      submenu->setObjectName(name);
+      m_submenus.insert(name, submenu);
+      action = parentMenu != nullptr ? parentMenu->addMenu(submenu) : menuBar()->addMenu(submenu);
+    } else {
+      action = new QAction(CaptionIn(item, u"rus"_s), this);
+      if (parentMenu != nullptr)
+        parentMenu->addAction(action);
+      else
+        menuBar()->addAction(action);
+    }
+    action->setObjectName(name);
+    if ((item.Flags & mfDisabled) != 0) action->setEnabled(false);
+    if ((item.Flags & mfHidden) != 0) action->setVisible(false);
+    Menu.*(item.Member) = action;
+  }
+  Menu.menuResearches->setVisible(false);  // shown only with the research access value
+}
+
+void TfrmMain::BuildPanels() {
+  auto* client = new QWidget(this);
+  client->setObjectName(u"ClientArea"_s);
+  setCentralWidget(client);
+
+  PanelTirazhi = new TPanelTirazhi(client);
+  PanelMain = new TPanelMain(client);
+  PanelMain->hide();
+  PanelEmpty = new QFrame(client);
+  PanelEmpty->setObjectName(u"PanelEmpty"_s);
+  PanelEmpty->setFrameShape(QFrame::StyledPanel);
+  PanelEmpty->hide();
+  PanelShowResult = new TPanelShowResult(client);
+  for (const TAnalysisPanelDef& def : AnalysisPanels()) {
+    const QString name = QString::fromUtf16(def.Name);
+    TAnalysisPanel* panel = nullptr;
+    if (name == u"PanelRangeStat"_s) {
+      PanelRangeStat = new TPanelRangeStat(client);
+      panel = PanelRangeStat;
+    } else {
+      panel = new TAnalysisPanel(name, QString::fromUtf16(def.Caption), client);
+    }
+    m_panels.insert(name, panel);
+    m_panelOrder.append(panel);
+  }
+  PanelAbout = new TPanelAbout(client);
+}
+
+void TfrmMain::SetCaptions(const QString& language) {
+  for (const TMenuItemDef& item : MenuItems()) {
+    // The recent-files entries carry their paths; their captions come from the list.
+    if (item.Parent != nullptr && QStringView(item.Parent) == u"menuReopen") continue;
+    (Menu.*(item.Member))->setText(CaptionIn(item, language));
+  }
+  for (const TControlCaptionDef& def : ControlCaptions()) {
+    const QString name = QString::fromUtf16(def.Name);
+    const QString caption = CaptionIn(def, language);
+    if (name == u"PanelTirazhi"_s) {
+      PanelTirazhi->SetCaption(caption);
+    } else if (auto* panel = m_panels.value(name)) {
+      panel->SetCaption(caption);
+    } else if (auto* button = findChild<QAbstractButton*>(name)) {
+      button->setText(caption);
+    } else if (auto* label = findChild<QLabel*>(name)) {
+      label->setText(caption);
+      label->adjustSize();
+    }
+  }
+  LayoutPanels();  // label sizes changed
+}
+
+TPanelLayout TfrmMain::ComputeLayout(QSize windowSize) const {
+  TLayoutInput input;
+  input.Window = windowSize;
+  input.PanelMain = PanelMain->size();
+  input.SaveButtonHeight = PanelTirazhi->btnSaveTirazhi->height();
+  input.LabelTirazhi = PanelTirazhi->lbTirazhi->sizeHint();
+  input.LabelTirazhiUp = PanelTirazhi->lbTirazhiUp->sizeHint();
+  if (auto* showNext = findChild<QWidget*>(u"checkTiraMapShowNext"_s))
+    input.ShowNextHeight = showNext->height();
+  return ComputePanelLayout(input);
+}
+
+void TfrmMain::LayoutPanels() {
+  const TPanelLayout layout = ComputeLayout(frameGeometry().size());
+  PanelTirazhi->setGeometry(layout.PanelTirazhi);
+  PanelTirazhi->ApplyLayout(layout);
+  PanelMain->move(layout.PanelMain.topLeft());
+  PanelEmpty->setGeometry(layout.PanelEmpty);
+  for (const TAnalysisPanelDef& def : AnalysisPanels())
+    if (def.Placed) PlacePanel(m_panels.value(QString::fromUtf16(def.Name)));
+  PanelShowResult->setGeometry(layout.PanelShowResult);
+  PanelShowResult->RichEditShowResult->setGeometry(layout.RichEditShowResult);
+  if (auto* map = m_panels.value(u"PanelTiraMap"_s)) {
+    map->setGeometry(layout.PanelTiraMap);
+    if (auto* showNext = map->findChild<QWidget*>(u"checkTiraMapShowNext"_s))
+      showNext->move(layout.checkTiraMapShowNext.topLeft());
+  }
+  PanelAbout->setGeometry(layout.PanelAbout);
+}
+
+void TfrmMain::PlacePanel(QWidget* panel) {
+  if (panel != nullptr) panel->setGeometry(PanelEmpty->geometry());
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  LayoutPanels();  // FormResize
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (m_activated) return;
+  m_activated = true;
+  // FormActivate, once the window is on screen and the event loop runs.
+  QMetaObject::invokeMethod(m_controller.get(), &TController::FormActivate, Qt::QueuedConnection);
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The main window: the menu (built from MenuTables), the panels and the layout rule. It
+// holds the views only; every command goes to TController.
+
+#include "Layout.h"
+#include "MenuTables.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+class QFrame;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class TAnalysisPanel;
+class TController;
+class TPanelAbout;
+class TPanelMain;
+class TPanelRangeStat;
+class TPanelShowResult;
+class TPanelTirazhi;
+class TWidgetHost;
+
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+public:
+  // FormCreate: builds the window at 0, 0, 340 x 600 with every menu item and panel.
+  // `host` answers messages and dialogs (scripted in tests); the window does not own it.
+  explicit TfrmMain(TWidgetHost& host, QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  TMainMenu Menu;  // every menu item by name
+  QMenu* Submenu(const QString& name) const { return m_submenus.value(name); }
+
+  TPanelMain* PanelMain;
+  QFrame* PanelEmpty;
+  TPanelShowResult* PanelShowResult;
+  TPanelTirazhi* PanelTirazhi;
+  TPanelAbout* PanelAbout;
+  TPanelRangeStat* PanelRangeStat;
+  QProgressBar* ProgressBusy;
+  QPushButton* btnBusyCancel;
+
+  // The analysis panel with this object name (nullptr when there is none).
+  TAnalysisPanel* AnalysisPanel(const QString& name) const { return m_panels.value(name); }
+  QList<TAnalysisPanel*> AnalysisPanelList() const { return m_panelOrder; }
+
+  TController& Controller() { return *m_controller; }
+
+  // Every caption of the two caption tables in the language.
+  void SetCaptions(const QString& language);
+  // The layout rule for the window's current outer size.
+  void LayoutPanels();
+  // The layout for a given outer size (what LayoutPanels applies).
+  TPanelLayout ComputeLayout(QSize windowSize) const;
+  // Gives the panel PanelEmpty's bounds.
+  void PlacePanel(QWidget* panel);
+
+protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+private:
+  void BuildMenu();
+  void BuildPanels();
+
+  QHash<QString, QMenu*> m_submenus;
+  QHash<QString, TAnalysisPanel*> m_panels;
+  QList<TAnalysisPanel*> m_panelOrder;
+  std::unique_ptr<TController> m_controller;
+  bool m_activated = false;
+};

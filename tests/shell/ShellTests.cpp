@@ -1,0 +1,663 @@
+#include "ShellTests.h"
+
+#include "core/ReportRender.h"
+#include "core/Settings.h"
+#include "shell/AnalysisPanel.h"
+#include "shell/BusyState.h"
+#include "shell/Controller.h"
+#include "shell/Layout.h"
+#include "shell/MenuTables.h"
+#include "shell/PanelAbout.h"
+#include "shell/PanelMain.h"
+#include "shell/PanelRangeStat.h"
+#include "shell/PanelShowResult.h"
+#include "shell/PanelTirazhi.h"
+#include "shell/WidgetHost.h"
+#include "shell/mainForm.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSemaphore>
+#include <QSpinBox>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kSelectFile = u"Выберите файл с результатами тиражей."_s;
+
+QString ExamplesDir() { return QDir(QString::fromUtf8(LOTRIX_EXAMPLES_DIR)).canonicalPath(); }
+
+// A copy of a bundled example under a new name, so saves never touch the examples.
+QString CopyExample(const QTemporaryDir& dir, const QString& example, const QString& name) {
+  const QString target = dir.filePath(name);
+  QFile::remove(target);
+  if (!QFile::copy(ExamplesDir() + u'/' + example, target)) return {};
+  QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+  return target;
+}
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString Setting(const char16_t* name) { return TSettings().ReadSetting(QString::fromUtf16(name)); }
+
+// The real window on the offscreen screen, started as the program starts it.
+struct TRunningApp {
+  TWidgetHost host;
+  std::unique_ptr<TfrmMain> form;
+
+  explicit TRunningApp(const QStringList& openAnswers = {}) {
+    host.SetScripted(true);
+    host.OpenAnswers = openAnswers;
+    form = std::make_unique<TfrmMain>(host);
+    form->show();
+    QCoreApplication::processEvents();  // delivers FormActivate
+  }
+  QAction* Item(const QString& name) const { return form->findChild<QAction*>(name); }
+  void Trigger(const QString& name) const { Item(name)->trigger(); }
+  QString MemoText() const { return form->PanelTirazhi->MemoTirazhi->toPlainText(); }
+  TController& Controller() const { return form->Controller(); }
+};
+
+QTextCharFormat FormatAt(const QTextBlock& block, int column) {
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment fragment = it.fragment();
+    const int start = fragment.position() - block.position();
+    if (column >= start && column < start + fragment.length()) return fragment.charFormat();
+  }
+  return {};
+}
+
+QColor ToColor(TColor c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+// Every line of the pane is a block of the document with the same text, and every styled
+// run has exactly its colour, background and weight.
+void VerifyDocumentMatchesPane(const QTextDocument& document, const TReportPane& pane) {
+  QCOMPARE(document.blockCount(), pane.LineCount());
+  QTextBlock block = document.begin();
+  for (int i = 0; i < pane.LineCount(); ++i, block = block.next()) {
+    QCOMPARE(block.text(), pane.Line(i));
+    for (const TStyledRun& run : ResolveRuns(pane.Lines()[static_cast<size_t>(i)])) {
+      const QTextCharFormat format = FormatAt(block, run.Start);
+      if (run.Color)
+        QCOMPARE(format.foreground().color(), ToColor(*run.Color));
+      else
+        QVERIFY(!format.hasProperty(QTextFormat::ForegroundBrush));
+      if (run.Background)
+        QCOMPARE(format.background().color(), ToColor(*run.Background));
+      else
+        QVERIFY(!format.hasProperty(QTextFormat::BackgroundBrush));
+      if (run.Style) QCOMPARE(format.fontWeight() == QFont::Bold, (*run.Style & fsBold) != 0);
+    }
+  }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+
+void TMainWindowTest::init() { TSettings().ClearAll(); }
+
+void TMainWindowTest::firstStartAsksForAFileInTheExamples() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 first.txt"_s);
+  TRunningApp app({file});
+
+  QCOMPARE(app.host.Messages, QStringList{kSelectFile});
+  QCOMPARE(app.host.OpenStartDirs, QStringList{ExamplesDir()});
+  QCOMPARE(Setting(kSettingReopen[0]), file);
+  QCOMPARE(Setting(kSettingLanguage), u"rus"_s);
+  QCOMPARE(app.Item(u"menuReopen01"_s)->text(), u"1: "_s + file);
+  QCOMPARE(app.Item(u"menuReopen02"_s)->text(), u"2: "_s);
+  QCOMPARE(app.form->windowTitle(), u"Lotrix 2.98.2 -- Lottery \"5x36 first\""_s);
+  QVERIFY(app.form->isMaximized());
+  // Captions in Russian; the draws panel shows the history.
+  QCOMPARE(app.Item(u"menuFile"_s)->text(), u"Файл"_s);
+  QCOMPARE(app.Item(u"menuLanguage"_s)->text(), u"English"_s);
+  QCOMPARE(app.form->PanelTirazhi->lbTirazhi->text(), u"В порядке выпадения"_s);
+  QVERIFY(app.form->PanelTirazhi->isVisible());
+  QVERIFY(!app.form->PanelMain->isVisible());
+  const QStringList memoLines = app.MemoText().split(u'\n');
+  QCOMPARE(memoLines.first(), u"    1     19  24  27  35  18"_s);
+  QCOMPARE(memoLines.size(), 401);  // 400 draws, then the empty line after the last line end
+  QCOMPARE(app.form->PanelMain->seNextTira->maximum(), 401);
+  QCOMPARE(app.form->PanelMain->seNextTira->value(), 401);
+  QCOMPARE(app.form->PanelMain->poleSharyEnable->text().split(u' ', Qt::SkipEmptyParts).size(),
+           36);
+
+  // The next start opens the stored file without asking.
+  TRunningApp again;
+  QVERIFY(again.host.Messages.isEmpty());
+  QCOMPARE(again.form->windowTitle(), u"Lotrix 2.98.2 -- Lottery \"5x36 first\""_s);
+}
+
+void TMainWindowTest::languageSwitchChangesEveryCaptionAndRereadsTheFile() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 lang.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  TRunningApp app;
+  const QString original = app.MemoText();
+  app.form->PanelTirazhi->MemoTirazhi->setPlainText(u"unsaved edit"_s);
+
+  auto verifyCaptions = [&app](const QString& language) {
+    for (const TMenuItemDef& item : MenuItems()) {
+      if (item.Parent != nullptr && QStringView(item.Parent) == u"menuReopen") continue;
+      QCOMPARE(app.Item(QString::fromUtf16(item.Name))->text(), CaptionIn(item, language));
+    }
+    int checked = 0;
+    for (const TControlCaptionDef& def : ControlCaptions()) {
+      const QString name = QString::fromUtf16(def.Name);
+      const QString expected = CaptionIn(def, language);
+      if (name == u"PanelTirazhi"_s) {
+        QCOMPARE(app.form->PanelTirazhi->Caption(), expected);
+      } else if (auto* button = app.form->findChild<QAbstractButton*>(name)) {
+        QCOMPARE(button->text(), expected);
+      } else if (auto* label = app.form->findChild<QLabel*>(name)) {
+        QCOMPARE(label->text(), expected);
+      } else {
+        continue;  // a control of a panel that is not built in this window
+      }
+      ++checked;
+    }
+    QVERIFY(checked >= 7);
+  };
+
+  verifyCaptions(u"rus"_s);
+  app.Trigger(u"menuLanguage"_s);
+  QCOMPARE(Setting(kSettingLanguage), u"eng"_s);
+  verifyCaptions(u"eng"_s);
+  QCOMPARE(app.Item(u"menuLanguage"_s)->text(), u"Русский"_s);
+  QCOMPARE(app.form->PanelTirazhi->lbTirazhi->text(), u"In draw order."_s);
+  QCOMPARE(app.form->PanelTirazhi->lbTirazhiUp->text(), u"In numerical order"_s);
+  QCOMPARE(app.MemoText(), original);  // the file was read again, the edit is gone
+
+  app.form->PanelTirazhi->MemoTirazhi->setPlainText(u"another edit"_s);
+  app.Trigger(u"menuLanguage"_s);
+  verifyCaptions(u"rus"_s);
+  QCOMPARE(app.MemoText(), original);
+  QVERIFY(app.host.Messages.isEmpty());
+}
+
+void TMainWindowTest::recentFilesReorderTheCaptions() {
+  QStringList files;
+  for (const QString& name : {u"5x36 a.txt"_s, u"5x36 b.txt"_s, u"5x36 c.txt"_s, u"5x36 d.txt"_s})
+    files.append(CopyExample(m_dir, u"5x36 sample.txt"_s, name));
+  TSettings settings;
+  for (int i = 0; i < 4; ++i) settings.WriteSetting(QString::fromUtf16(kSettingReopen[i]), files[i]);
+  TRunningApp app;
+  auto captions = [&app] {
+    QStringList texts;
+    for (const QString& name :
+         {u"menuReopen01"_s, u"menuReopen02"_s, u"menuReopen03"_s, u"menuReopen04"_s})
+      texts.append(app.Item(name)->text());
+    return texts;
+  };
+  auto expected = [&files](std::initializer_list<int> order) {
+    QStringList texts;
+    int entry = 1;
+    for (const int i : order) texts.append(QString::number(entry++) + u": "_s + files[i]);
+    return texts;
+  };
+  QCOMPARE(captions(), expected({0, 1, 2, 3}));
+
+  app.Trigger(u"menuReopen02"_s);  // B, A, C, D
+  QCOMPARE(captions(), expected({1, 0, 2, 3}));
+  QCOMPARE(app.form->windowTitle(), u"Lotrix 2.98.2 -- Lottery \"5x36 b\""_s);
+  app.Trigger(u"menuReopen03"_s);  // C, B, A, D
+  QCOMPARE(captions(), expected({2, 1, 0, 3}));
+  app.Trigger(u"menuReopen04"_s);  // D, C, B, A
+  QCOMPARE(captions(), expected({3, 2, 1, 0}));
+  QCOMPARE(app.form->windowTitle(), u"Lotrix 2.98.2 -- Lottery \"5x36 d\""_s);
+  QCOMPARE(Setting(kSettingReopen[3]), files[0]);
+
+  // New Lottery: entry 1 emptied, the dialog asks; the chosen file becomes entry 1.
+  const QString chosen = CopyExample(m_dir, u"6x45 korea lotto.txt"_s, u"6x45 new.txt"_s);
+  app.host.OpenAnswers = {chosen};
+  app.Trigger(u"menuLottoNew"_s);
+  QCOMPARE(captions(), QStringList({u"1: "_s + chosen, u"2: "_s + files[3], u"3: "_s + files[2],
+                                    u"4: "_s + files[1]}));
+  QCOMPARE(app.host.Messages, QStringList{kSelectFile});
+}
+
+void TMainWindowTest::invalidDrawIsNotSaved() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 invalid.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  TRunningApp app;
+  const QByteArray before = ReadBytes(file);
+  QPlainTextEdit* memo = app.form->PanelTirazhi->MemoTirazhi;
+  const QString typed = memo->toPlainText() + u"  401   3 17 17 20 30"_s;
+  memo->setPlainText(typed);
+
+  QTest::mouseClick(app.form->PanelTirazhi->btnSaveTirazhi, Qt::LeftButton);
+
+  QCOMPARE(app.host.Messages,
+           QStringList({u"Ошибка в строке 401: (Тираж номер 401), Есть одинаковые Шары."_s,
+                        u"Результаты тиражей не сохранены.\rИсправьте ошибки в исходных данных и "
+                        u"нажмите кнопку Сохранить."_s}));
+  QCOMPARE(ReadBytes(file), before);
+  QCOMPARE(memo->toPlainText(), typed);  // the editor keeps the user's text
+  QVERIFY(app.form->PanelTirazhi->MemoTirazhiUp->toPlainText().isEmpty());
+  QVERIFY(app.Controller().Lottery().Tirazhi.empty());
+}
+
+void TMainWindowTest::validEditIsSavedAndReopened() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 valid.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  TRunningApp app;
+  QPlainTextEdit* memo = app.form->PanelTirazhi->MemoTirazhi;
+  const QString typed = memo->toPlainText() + u"401 30 3 17 20 36"_s;
+  memo->setPlainText(typed);
+
+  QTest::mouseClick(app.form->PanelTirazhi->btnSaveTirazhi, Qt::LeftButton);
+
+  QCOMPARE(app.host.Messages, QStringList{u"Результаты тиражей успешно сохранены."_s});
+  // The editor's lines, each ended by CR LF.
+  QString expected = typed;
+  expected.replace(u"\n"_s, u"\r\n"_s);
+  expected += u"\r\n"_s;
+  QCOMPARE(QString::fromUtf8(ReadBytes(file)), expected);
+  // Re-opened: the new draw is in the table, in written form in the editors.
+  QCOMPARE(app.Controller().Lottery().NewTira, 402);
+  QCOMPARE(app.form->PanelMain->seNextTira->value(), 402);
+  const QStringList lines = memo->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+  QCOMPARE(lines.size(), 401);
+  QCOMPARE(lines.last(), u"  401     30   3  17  20  36"_s);
+  QCOMPARE(app.form->PanelTirazhi->MemoTirazhiUp->toPlainText()
+               .split(u'\n', Qt::SkipEmptyParts)
+               .last(),
+           u"  401      3  17  20  30  36"_s);
+}
+
+void TMainWindowTest::badFileNameClosesTheWindow() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"draws.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  TRunningApp app;
+  QCOMPARE(app.host.Messages,
+           QStringList{u"Ошибка наименования файла.\rПереименуйте файл с исходными данными, как "
+                       u"описано в инструкции \"Lotrix. Описание.pdf\"."_s});
+  QVERIFY(!app.form->isVisible());
+  QVERIFY(TSettings().SettingExistsAt(QString::fromUtf16(kSettingsRootKey),
+                                      QString::fromUtf16(kSettingReopen[0])));
+  QCOMPARE(Setting(kSettingReopen[0]), QString());
+}
+
+void TMainWindowTest::forecastMenusFollowTheLottery() {
+  QVERIFY(ForecastMenusEnabled(6, 45));    // 8,145,060 combinations
+  QVERIFY(ForecastMenusEnabled(7, 36));    // 8,347,680
+  QVERIFY(!ForecastMenusEnabled(20, 80));  // about 3.5e18
+  QVERIFY(!ForecastMenusEnabled(5, 200));  // the binomial overflows: too many, not none
+  QVERIFY(ForecastMenusEnabled(0, 0));  // no lottery yet: C(0, 0) = 1, the menus stay open
+
+  const QString keno = CopyExample(m_dir, u"20x80 hungary keno.txt"_s, u"20x80 keno.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), keno);
+  {
+    TRunningApp app;
+    QVERIFY(app.Item(u"menuKENO"_s)->isEnabled());
+    QVERIFY(!app.Item(u"menu49s"_s)->isEnabled());
+    QVERIFY(!app.Item(u"menuPrognozCombi"_s)->isEnabled());
+    QVERIFY(!app.Item(u"menuFilterFromLast"_s)->isEnabled());
+    QCOMPARE(app.Controller().Lottery().BallsInDraw, 20);
+  }
+  const QString lotto = CopyExample(m_dir, u"7x49 canada lotto max.txt"_s, u"7x49 max.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), lotto);
+  {
+    TRunningApp app;
+    QVERIFY(!app.Item(u"menuKENO"_s)->isEnabled());
+    QVERIFY(app.Item(u"menu49s"_s)->isEnabled());
+    QVERIFY(app.Item(u"menuPrognozCombi"_s)->isEnabled());  // 85,900,584
+    QVERIFY(app.Item(u"menuFilterFromLast"_s)->isEnabled());
+    // Items disabled in the form stay disabled; hidden ones stay hidden.
+    QVERIFY(!app.Item(u"menuKarusel"_s)->isEnabled());
+    QVERIFY(!app.Item(u"menuNeuralNet"_s)->isEnabled());
+    QVERIFY(!app.Item(u"menuBonusBallColour"_s)->isEnabled());
+    QVERIFY(!app.Item(u"menu65sys7"_s)->isVisible());
+    QVERIFY(!app.Item(u"menuEmpty"_s)->isEnabled());
+    QCOMPARE(app.Item(u"menuEmpty"_s)->text(), u"         "_s);
+  }
+}
+
+void TMainWindowTest::researchMenuNeedsTheAccessCode() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 prof.txt"_s);
+  TSettings settings;
+  settings.WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  {
+    TRunningApp app;
+    QVERIFY(!app.Item(u"menuResearches"_s)->isVisible());
+  }
+  settings.WriteSetting(QString::fromUtf16(kSettingProf), QString::fromUtf16(kResearchAccessCode) + u"-x"_s);
+  {
+    TRunningApp app;
+    QVERIFY(app.Item(u"menuResearches"_s)->isVisible());
+    QVERIFY(!app.Item(u"menuCaterpillar"_s)->isEnabled());
+  }
+}
+
+void TMainWindowTest::menuCommandsShowTheirPanels() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 panels.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  TRunningApp app;
+  const struct {
+    const char16_t* Item;
+    const char16_t* Panel;
+    int Code;  // -1: unchanged
+  } rows[] = {
+      {u"menuHotCold", u"PanelHotCold", 21},     {u"menuEven", u"PanelEven", 7},
+      {u"menuSleepy", u"PanelSleepy", 9},        {u"menuFirstBall", u"PanelFirstBall", 10},
+      {u"menuSummaBalls", u"PanelSummaBalls", 11}, {u"menuIntervals", u"PanelIntervals", 4},
+      {u"menuRepeats", u"PanelLastTira", 8},     {u"menuDifference", u"PanelDifference", 13},
+      {u"menuSkips", u"PanelSkips", 24},         {u"menuRangeStat", u"PanelRangeStat", 22},
+      {u"menuSlice", u"PanelSlice", 0},          {u"menuCalculator", u"PanelCalculator", -1},
+      {u"menuDogon", u"PanelDogon", -1},         {u"menuRandomNumberGenerator", u"PanelRandomNumberGenerator", 0},
+      {u"menuBasesUpload", u"PanelUpload", -1},  {u"menuTreble", u"PanelTreble", 75},
+      {u"menuPositions", u"PanelPositions", 18}, {u"menuTest", u"PanelTest", 99},
+      {u"menuFilterFromLast", u"PanelFilterFromLast", 72},
+      {u"menuPrognozCombi", u"PanelPrognoz", 0},
+  };
+  for (const auto& row : rows) {
+    const int before = app.Controller().ActiveAnalysis();
+    app.Trigger(QString::fromUtf16(row.Item));
+    TAnalysisPanel* panel = app.form->AnalysisPanel(QString::fromUtf16(row.Panel));
+    QVERIFY2(panel->isVisible(), qPrintable(QString::fromUtf16(row.Panel)));
+    QCOMPARE(panel->geometry(), app.form->PanelEmpty->geometry());
+    QVERIFY(app.form->PanelMain->isVisible());
+    QVERIFY(app.form->PanelShowResult->isVisible());
+    QVERIFY(!app.form->PanelTirazhi->isVisible());
+    QCOMPARE(app.Controller().ActiveAnalysis(), row.Code < 0 ? before : row.Code);
+    QCOMPARE(app.form->PanelMain->btnPrognozNew->isVisible(),
+             QStringView(row.Item) == u"menuPrognozCombi");
+  }
+  app.Trigger(u"menuTiraMap"_s);
+  QVERIFY(app.form->AnalysisPanel(u"PanelTiraMap"_s)->isVisible());
+  QVERIFY(app.form->PanelEmpty->isVisible());
+  QVERIFY(!app.form->PanelShowResult->isVisible());
+
+  app.Trigger(u"menuAbout"_s);
+  QVERIFY(app.form->PanelAbout->isVisible());
+  QTest::mouseClick(app.form->findChild<QPushButton*>(u"btnAboutOK"_s), Qt::LeftButton);
+  QVERIFY(!app.form->PanelAbout->isVisible());
+
+  app.Trigger(u"menuTirazhi"_s);
+  QVERIFY(app.form->PanelTirazhi->isVisible());
+  QVERIFY(!app.form->PanelMain->isVisible());
+
+  app.Trigger(u"menuExit"_s);
+  QVERIFY(!app.form->isVisible());
+}
+
+// ---------------------------------------------------------------------------------------
+
+void TLayoutAndBusyTest::layoutNumbersForAWindowSize() {
+  TLayoutInput input;
+  input.Window = QSize(1024, 768);
+  input.SaveButtonHeight = 25;
+  input.LabelTirazhi = QSize(120, 16);
+  input.LabelTirazhiUp = QSize(100, 16);
+  input.ShowNextHeight = 17;
+  const TPanelLayout l = ComputePanelLayout(input);
+  QCOMPARE(l.PanelTirazhi, QRect(8, 8, 1000, 712));
+  QCOMPARE(l.MemoTirazhi, QRect(24, 32, 580, 639));  // 712 - 32 - 25 - 16
+  QCOMPARE(l.lbTirazhi, QRect(484, 12, 120, 16));
+  QCOMPARE(l.MemoTirazhiUp, QRect(628, 32, 580, 639));
+  QCOMPARE(l.lbTirazhiUp, QRect(1108, 12, 100, 16));
+  QCOMPARE(l.btnSaveTirazhi.topLeft(), QPoint(24, 679));
+  QCOMPARE(l.PanelMain, QRect(8, 8, 329, 249));
+  QCOMPARE(l.PanelEmpty, QRect(341, 8, 667, 249));
+  QCOMPARE(l.PanelShowResult, QRect(8, 265, 1000, 407));
+  QCOMPARE(l.RichEditShowResult, QRect(8, 8, 984, 391));
+  QCOMPARE(l.PanelTiraMap, QRect(8, 265, 1000, 700));
+  QCOMPARE(l.checkTiraMapShowNext.topLeft(), QPoint(50, 667));
+  QCOMPARE(l.PanelAbout, QRect(300, 300, 400, 177));
+
+  // Narrower than PanelMain + 28: PanelEmpty gets no width; the rest is placed all the same.
+  input.Window = QSize(340, 600);
+  const TPanelLayout narrow = ComputePanelLayout(input);
+  QCOMPARE(narrow.PanelEmpty.width(), -17);
+  QCOMPARE(narrow.PanelShowResult, QRect(8, 265, 316, 239));
+}
+
+void TLayoutAndBusyTest::resizeKeepsPanelsInTheirFrames() {
+  TWidgetHost host;
+  host.SetScripted(true);
+  TfrmMain form(host);  // not shown: no lottery is opened
+  QCOMPARE(form.geometry(), QRect(0, 0, 340, 600));
+  for (const QSize size : {QSize(1024, 768), QSize(1400, 900), QSize(800, 600)}) {
+    form.resize(size);
+    form.LayoutPanels();
+    const TPanelLayout expected = form.ComputeLayout(form.frameGeometry().size());
+    QCOMPARE(form.PanelEmpty->geometry(), expected.PanelEmpty);
+    for (TAnalysisPanel* panel : form.AnalysisPanelList()) {
+      if (panel->objectName() == u"PanelTiraMap"_s || panel->objectName() == u"PanelImage"_s)
+        continue;
+      QCOMPARE(panel->geometry(), expected.PanelEmpty);
+    }
+    QCOMPARE(form.PanelShowResult->geometry(), expected.PanelShowResult);
+    QCOMPARE(form.PanelShowResult->geometry().top(),
+             form.PanelMain->geometry().top() + form.PanelMain->height() + 8);
+    QCOMPARE(form.PanelShowResult->RichEditShowResult->geometry(), expected.RichEditShowResult);
+    QCOMPARE(form.PanelTirazhi->geometry(), expected.PanelTirazhi);
+    QCOMPARE(form.PanelTirazhi->MemoTirazhi->geometry(), expected.MemoTirazhi);
+    QCOMPARE(form.PanelMain->size(), QSize(329, 249));
+  }
+}
+
+void TLayoutAndBusyTest::busyGuardDisablesAndRestores() {
+  TWidgetHost host;
+  host.SetScripted(true);
+  TfrmMain form(host);
+  TPanelMain* main = form.PanelMain;
+  main->btnSharyEnableAll->setEnabled(false);  // disabled before the work
+  QVERIFY(form.findChild<QWidget*>(u"seNextTira"_s)->isEnabled());
+  {
+    TSetBusy busy(&form, form.PanelRangeStat);
+    QVERIFY(!main->seNextTira->isEnabled());
+    QVERIFY(!main->poleSharyEnable->isEnabled());
+    QVERIFY(!main->btnSharyEnableClear->isEnabled());
+    QVERIFY(!main->btnSharyEnableAll->isEnabled());
+    QVERIFY(!main->btnPrognozNew->isEnabled());
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    // A control outside the list stays usable.
+    QVERIFY(form.PanelRangeStat->btnRangeStatRefresh->isEnabled());
+    {
+      TSetBusy nested(&form);
+      QVERIFY(!main->seNextTira->isEnabled());
+    }
+    QVERIFY(!main->seNextTira->isEnabled());  // the outer guard still holds
+  }
+  QVERIFY(main->seNextTira->isEnabled());
+  QVERIFY(main->poleSharyEnable->isEnabled());
+  QVERIFY(main->btnSharyEnableClear->isEnabled());
+  QVERIFY(!main->btnSharyEnableAll->isEnabled());  // stays as it was
+  QVERIFY(QApplication::overrideCursor() == nullptr);
+  QCOMPARE(BusyControlNames().size(), size_t{83});
+}
+
+// ---------------------------------------------------------------------------------------
+
+void TRangePanelTest::init() {
+  TSettings().ClearAll();
+  const QString file = m_dir.filePath(u"5x36 range.txt"_s);
+  if (!QFile::exists(file)) QFile::copy(ExamplesDir() + u"/5x36 sample.txt"_s, file);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+}
+
+void TRangePanelTest::reportShowsItsLinesAndHighlights() {
+  TRunningApp app;
+  app.Trigger(u"menuRangeStat"_s);
+  TPanelRangeStat* panel = app.form->PanelRangeStat;
+  QVERIFY(panel->isVisible());
+  QCOMPARE(app.Controller().ActiveAnalysis(), 22);
+  QVERIFY(app.form->PanelShowResult->Text().isEmpty());  // nothing runs until Refresh
+
+  panel->poleRangeStatSource->setText(u"3 7 7 1 3 5 7 3 1 1 7 3 5"_s);
+  panel->checkRangeStatMarkov->setChecked(true);
+  panel->checkRangeStatSort->setChecked(true);
+  QTest::mouseClick(panel->btnRangeStatRefresh, Qt::LeftButton);
+  app.Controller().Work().WaitForFinished();
+
+  TRangeStatParams params = panel->Params(app.host.DecimalSeparator());
+  TReportPane expected;
+  ShowRangeStatistic(params, expected);
+  QTextEdit* pane = app.form->PanelShowResult->RichEditShowResult;
+  VerifyDocumentMatchesPane(*pane->document(), expected);
+  const QStringList lines = pane->toPlainText().split(u'\n');
+  QCOMPARE(lines[0], u"Статистика Ряда. (The Range statistic)."_s);
+  QCOMPARE(lines[2], u"<-- <-- Исходный Ряд (Source Range) <-- <--"_s);
+  QVERIFY(lines.contains(u"Число Шаров = 13"_s));
+
+  // The Markov row of the newest value is on light grey (the Range report marks nothing
+  // in red; red spans are checked with the forecast-sized pane below).
+  bool grey = false;
+  for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next())
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextCharFormat format = it.fragment().charFormat();
+      if (format.hasProperty(QTextFormat::BackgroundBrush) &&
+          format.background().color() == QColor(230, 230, 230))
+        grey = true;
+    }
+  QVERIFY(grey);
+  QCOMPARE(pane->textCursor().position(), 0);
+  QCOMPARE(pane->verticalScrollBar()->value(), 0);
+  // The busy state ended: the controls it disabled are usable again.
+  QVERIFY(app.form->PanelMain->seNextTira->isEnabled());
+  QVERIFY(!app.form->ProgressBusy->isVisible());
+}
+
+void TRangePanelTest::switchesRerunOnlyWhileRangeIsShown() {
+  TRunningApp app;
+  TPanelRangeStat* panel = app.form->PanelRangeStat;
+  panel->poleRangeStatSource->setText(u"4 2 4 9"_s);
+  app.Trigger(u"menuRangeStat"_s);
+  QVERIFY(app.form->PanelShowResult->Text().isEmpty());
+  for (QCheckBox* box : panel->Switches()) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+    app.Controller().Work().WaitForFinished();
+    TReportPane expected;
+    ShowRangeStatistic(panel->Params(app.host.DecimalSeparator()), expected);
+    QCOMPARE(app.form->PanelShowResult->Text(), expected.Text());
+  }
+  // A change of the analysed draw re-runs it too.
+  app.form->PanelShowResult->Clear();
+  app.form->PanelMain->seNextTira->setValue(100);
+  app.Controller().Work().WaitForFinished();
+  QVERIFY(app.form->PanelShowResult->Text().startsWith(u"Статистика Ряда."_s));
+
+  // While another analysis is active, the switches do nothing.
+  app.Trigger(u"menuEven"_s);
+  panel->checkRangeStatMarkov->click();
+  QVERIFY(!app.Controller().Work().IsRunning());
+  QVERIFY(app.form->PanelShowResult->Text().isEmpty());
+}
+
+void TRangePanelTest::reverseAndClearEditTheSource() {
+  TRunningApp app;
+  app.Trigger(u"menuRangeStat"_s);
+  TPanelRangeStat* panel = app.form->PanelRangeStat;
+  panel->poleRangeStatSource->setText(u"1, 2, 3"_s);
+  QTest::mouseClick(panel->btnRangeStatReverse, Qt::LeftButton);
+  QCOMPARE(panel->poleRangeStatSource->text(), u" 3 2 1 "_s);
+  QTest::mouseClick(panel->btnRangeStatReverse, Qt::LeftButton);
+  QCOMPARE(panel->poleRangeStatSource->text(), u" 1 2 3 "_s);
+  QTest::mouseClick(panel->btnRangeStatClear, Qt::LeftButton);
+  QCOMPARE(panel->poleRangeStatSource->text(), QString());
+  QVERIFY(app.form->PanelShowResult->Text().isEmpty());  // neither re-runs the report
+  QCOMPARE(panel->btnRangeStatReverse->text(), u"Реверс"_s);
+  QCOMPARE(panel->btnRangeStatRefresh->text(), u"Обновить"_s);
+  QCOMPARE(panel->Caption(), u"Ряд (Range)"_s);
+}
+
+void TRangePanelTest::commandsAreRefusedWhileWorkRuns() {
+  TRunningApp app;
+  app.Trigger(u"menuRangeStat"_s);
+  app.form->PanelMain->btnSharyEnableClear->setEnabled(false);
+  QSemaphore release;
+  QVERIFY(app.Controller().RunReport(
+      [&release](THost&, TReportPane& pane) {
+        release.acquire();
+        pane.AddLine(u"long report"_s);
+      },
+      app.form->PanelRangeStat));
+  QVERIFY(app.Controller().Work().IsRunning());
+  QVERIFY(!app.form->PanelMain->seNextTira->isEnabled());
+  QVERIFY(app.form->btnBusyCancel->isVisibleTo(app.form.get()));
+  QVERIFY(app.form->ProgressBusy->isVisibleTo(app.form.get()));
+
+  // Refused: another report, a menu command, a button.
+  QVERIFY(!app.Controller().RunReport([](THost&, TReportPane&) {}, nullptr));
+  app.Trigger(u"menuTirazhi"_s);
+  QVERIFY(app.form->PanelRangeStat->isVisible());
+  QVERIFY(!app.form->PanelTirazhi->isVisible());
+  app.form->PanelRangeStat->poleRangeStatSource->setText(u"1 2"_s);
+  QTest::mouseClick(app.form->PanelRangeStat->btnRangeStatReverse, Qt::LeftButton);
+  QCOMPARE(app.form->PanelRangeStat->poleRangeStatSource->text(), u"1 2"_s);
+
+  release.release();
+  app.Controller().Work().WaitForFinished();
+  QCOMPARE(app.form->PanelShowResult->Text(), u"long report"_s);
+  QVERIFY(app.form->PanelMain->seNextTira->isEnabled());
+  QVERIFY(!app.form->PanelMain->btnSharyEnableClear->isEnabled());
+
+  // Cancel drops the result: the pane stays empty.
+  QVERIFY(app.Controller().RunReport(
+      [&release](THost&, TReportPane& pane) {
+        release.acquire();
+        pane.AddLine(u"cancelled report"_s);
+      },
+      nullptr));
+  QTest::mouseClick(app.form->btnBusyCancel, Qt::LeftButton);
+  release.release();
+  app.Controller().Work().WaitForFinished();
+  QVERIFY(app.form->PanelShowResult->Text().isEmpty());
+  QVERIFY(app.form->PanelMain->seNextTira->isEnabled());
+}
+
+void TRangePanelTest::paneRendersEveryLineInOnePass() {
+  // A forecast-sized listing: a few highlighted header lines, then plain rows.
+  constexpr int kLines = 376'992;
+  TRunningApp app;
+  app.Trigger(u"menuRangeStat"_s);
+  QVERIFY(app.Controller().RunReport(
+      [](THost&, TReportPane& pane) {
+        pane.AddLine(u"Прогноз (Forecast)"_s);
+        pane.HighlightSpan(0, 0, 7, clRed, clWhite, fsBold);
+        pane.AddLine(u"  <b>&\"quoted\""_s);
+        pane.HighlightSpan(1, 2, 3, clLeave, clLightGrey, 0);
+        QStringList rows;
+        rows.reserve(kLines - 2);
+        for (int i = 0; i < kLines - 2; ++i)
+          rows.append(IntPadLeft(8, i + 1) + u"   3  11  17  25  30  36"_s);
+        TReportPane listing;
+        listing.ReplaceLines(rows);
+        pane.Append(listing);
+      },
+      nullptr));
+  app.Controller().Work().WaitForFinished();
+  QTextEdit* edit = app.form->PanelShowResult->RichEditShowResult;
+  QTextDocument* document = edit->document();
+  QCOMPARE(document->blockCount(), kLines);
+  QCOMPARE(document->begin().text(), u"Прогноз (Forecast)"_s);
+  QCOMPARE(FormatAt(document->begin(), 0).foreground().color(), QColor(255, 0, 0));
+  QCOMPARE(FormatAt(document->begin().next(), 2).background().color(), QColor(230, 230, 230));
+  QCOMPARE(document->begin().next().text(), u"  <b>&\"quoted\""_s);
+  QCOMPARE(document->lastBlock().text(), IntPadLeft(8, kLines - 2) + u"   3  11  17  25  30  36"_s);
+  QCOMPARE(edit->textCursor().position(), 0);
+  QCOMPARE(edit->verticalScrollBar()->value(), 0);
+  QVERIFY(!edit->isReadOnly());
+  QCOMPARE(edit->lineWrapMode(), QTextEdit::NoWrap);
+}
