@@ -8,12 +8,14 @@ using namespace Qt::StringLiterals;
 std::unique_ptr<TCommand> MakeValidateCommand();
 std::unique_ptr<TCommand> MakeDrawsCommand();
 std::unique_ptr<TCommand> MakeReportCommand();
+std::unique_ptr<TCommand> MakeForecastCommand();
 
 std::vector<std::unique_ptr<TCommand>> MakeCommands() {
   std::vector<std::unique_ptr<TCommand>> commands;
   commands.push_back(MakeValidateCommand());
   commands.push_back(MakeDrawsCommand());
   commands.push_back(MakeReportCommand());
+  commands.push_back(MakeForecastCommand());
   return commands;
 }
 

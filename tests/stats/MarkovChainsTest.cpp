@@ -6,7 +6,6 @@
 
 using namespace Qt::StringLiterals;
 
-static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 static void PrintTo(const THighlight& h, std::ostream* os) {
   *os << "{col " << h.Column << ", len " << h.Length << ", color " << std::hex << h.Color << ", bg "
       << h.Background << std::dec << ", style " << int(h.Style) << "}";

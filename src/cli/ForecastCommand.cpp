@@ -1,0 +1,261 @@
+// lotrix-cli forecast FILE: the forecast run ("New") and its result pane, as the desktop shows it.
+#include <unistd.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+
+#include "Command.h"
+#include "ConsoleHost.h"
+#include "LotteryLoader.h"
+#include "Report.h"
+#include "core/ReportRender.h"
+#include "forecast/FilterSyntax.h"
+#include "forecast/ForecastRun.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The console host with the walk's progress on stderr when that is a terminal. The walk
+// calls Progress from its threads, one call at a time.
+class TForecastHost : public TConsoleHost {
+public:
+  TForecastHost() : m_terminal(isatty(fileno(stderr)) != 0) {}
+  bool Progress(int64_t done, int64_t total) override {
+    if (!m_terminal || total <= 0) return true;
+    const int percent = static_cast<int>(done * 100 / total);
+    if (percent != m_percent) {
+      m_percent = percent;
+      std::fprintf(stderr, "\rforecast: %3d%%", percent);
+      std::fflush(stderr);
+    }
+    return true;
+  }
+  void EndProgress() {
+    if (m_percent >= 0) std::fputs("\n", stderr);
+    m_percent = -1;
+  }
+
+private:
+  bool m_terminal;
+  int m_percent = -1;
+};
+
+struct TAnyRangeOption {
+  int Index = 0;
+  QString Text, Win;
+};
+
+// Takes every "--any-range I TEXT WINTEXT" out of the arguments (the parser knows options
+// of one value only). Returns false, with the reason on stderr, for a malformed one.
+bool TakeAnyRanges(QStringList& arguments, std::vector<TAnyRangeOption>& ranges) {
+  for (qsizetype i = 1; i < arguments.size();) {
+    if (arguments[i] != u"--any-range") {
+      ++i;
+      continue;
+    }
+    bool number = false;
+    const int index = i + 1 < arguments.size() ? arguments[i + 1].toInt(&number) : -1;
+    if (i + 3 >= arguments.size() || !number || index < 0 || index > 9) {
+      Err() << "lotrix-cli forecast: --any-range needs I (0..9), TEXT and WINTEXT\n" << Qt::flush;
+      return false;
+    }
+    ranges.push_back({index, arguments[i + 2], arguments[i + 3]});
+    arguments.remove(i, 4);
+  }
+  return true;
+}
+
+QJsonObject FieldJson(const TFilterField& field) {
+  return {{u"checked"_s, field.Checked}, {u"text"_s, field.Text}};
+}
+
+// The extra keys of --format json: the messages, what was shown, the counters, the fields in
+// the form the panel shows after the run and the number of stored rows.
+QJsonObject RunJson(const TForecastParams& params, const TForecastState& state,
+                    TForecastShown shown, const QStringList& messages) {
+  const TMainPrognoz& prognoz = state.MainPrognoz;
+  QJsonArray filters;
+  for (int i : {0, 1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}) {
+    const TFilterCount& count = prognoz.FiltersStatistics[static_cast<size_t>(i)];
+    filters.append(QJsonObject{{u"filter"_s, i},
+                               {u"accepted"_s, static_cast<qint64>(count.Accepted)},
+                               {u"denied"_s, static_cast<qint64>(count.Denied)}});
+  }
+  QJsonArray anyRanges;
+  for (size_t i = 0; i < 10; ++i) {
+    QJsonObject range = FieldJson(params.Fields.AnyRange[i]);
+    range.insert(u"win"_s, params.Fields.AnyRangeWin[i]);
+    anyRanges.append(range);
+  }
+  const TPrognozFields& f = params.Fields;
+  const QJsonObject fields{
+      {u"available"_s, params.AvailableBalls},      {u"even"_s, FieldJson(f.Chetnie)},
+      {u"consecutive"_s, FieldJson(f.Sleepy)},      {u"sum"_s, FieldJson(f.SumBalls)},
+      {u"first-last"_s, FieldJson(f.FirstBall)},    {u"hot-cold"_s, FieldJson(f.HotCold)},
+      {u"differences"_s, FieldJson(f.Differences)}, {u"any-range"_s, anyRanges}};
+  const QString shownText = shown == TForecastShown::All    ? u"all"_s
+                            : shown == TForecastShown::Auto ? u"auto"_s
+                                                            : u"none"_s;
+  return {{u"messages"_s, QJsonArray::fromStringList(messages)},
+          {u"draw"_s, prognoz.NextTira},
+          {u"shown"_s, shownText},
+          {u"counters"_s, QJsonObject{{u"total"_s, static_cast<qint64>(prognoz.NumCombTotal)},
+                                      {u"filtered"_s, static_cast<qint64>(prognoz.NumCombFiltered)},
+                                      {u"filters"_s, filters}}},
+          {u"stored"_s, static_cast<qint64>(prognoz.PrognozTable.RowCount())},
+          {u"auto"_s, static_cast<qint64>(prognoz.AutoTable.RowCount())},
+          {u"fields"_s, fields}};
+}
+
+// The pane's json with the extra keys added beside "lines" (spliced, not re-parsed: a full
+// listing is tens of megabytes).
+QString PaneJsonWith(const TReportPane& pane, const QJsonObject& extra) {
+  QString json = RenderJson(pane);
+  const QString more = QString::fromUtf8(QJsonDocument(extra).toJson(QJsonDocument::Compact));
+  if (json.endsWith(u'}') && more.size() > 2) {
+    json.chop(1);
+    json += u',' + more.mid(1);
+  }
+  return json + u'\n';
+}
+
+const QString kAnyRangeHelp =
+    u"  --any-range I TEXT WINTEXT  Ticks any-range filter I (0..9) with the ball set TEXT\n"
+    "                              and the allowed numbers of its balls WINTEXT. Repeatable.\n"_s;
+
+class TForecastCommand : public TCommand {
+public:
+  QString Name() const override { return u"forecast"_s; }
+  QString Summary() const override {
+    return u"run a forecast (\"New\") and print its result pane"_s;
+  }
+
+  int Run(const QStringList& originalArguments) override {
+    QStringList arguments = originalArguments;
+    std::vector<TAnyRangeOption> anyRanges;
+    if (!TakeAnyRanges(arguments, anyRanges)) return kExitUsage;
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Walks every combination of the available balls, keeps those that pass the ticked\n"
+        "filters (a filter option ticks its filter with that text) and prints the result pane:\n"
+        "the win statistics, all filtered combinations or the automatic random selection, and\n"
+        "the filter statistics. Messages go to stderr (to \"messages\" in json)."_s);
+    parser.addPositionalArgument(u"FILE"_s, u"The draws file."_s);
+    AddDrawOption(parser);
+    parser.addOptions({
+        {u"available"_s, u"The available balls (default: all)."_s, u"LIST"_s},
+        {u"even"_s, u"Filter 01: allowed numbers of even balls, e.g. \" 1 .. 4\"."_s, u"TEXT"_s},
+        {u"consecutive"_s, u"Filter 02: allowed numbers of consecutive pairs, e.g. \" 0 1\"."_s,
+         u"TEXT"_s},
+        {u"sum"_s, u"Filter 03: allowed sums, e.g. \" 72 .. 107 120 .. 124\"."_s, u"TEXT"_s},
+        {u"first-last"_s, u"Filter 04: first / last ball, e.g. \" 1 .. 10 / 25 .. 36\"."_s,
+         u"TEXT"_s},
+        {u"hot-cold"_s, u"Filter 05: hot/warm/cold codes, e.g. \"212  122  0XX\"."_s, u"TEXT"_s},
+        {u"differences"_s, u"Filter 06: difference zone codes, e.g. \"211  121  0XX\"."_s,
+         u"TEXT"_s},
+        {u"auto"_s, u"M, the size of the automatic selection (1..500, default 20)."_s, u"M"_s},
+        {u"show"_s, u"all (default; the selection above 1.000.000 rows) or auto."_s, u"all|auto"_s,
+         u"all"_s},
+        {u"lang"_s, u"Language of messages and filter statistics (default: the stored one)."_s,
+         u"eng|rus"_s},
+        {u"seed"_s, u"Seed of the automatic selection (default: the clock)."_s, u"S"_s},
+        {u"threads"_s, u"Threads of the walk (default 0: all cores)."_s, u"N"_s},
+    });
+    const QCommandLineOption format(u"format"_s, u"Output format (default text)."_s,
+                                    u"text|ansi|html|json"_s, u"text"_s);
+    parser.addOption(format);
+    const QString usage =
+        u"lotrix-cli forecast FILE [--draw T] [--available LIST] [--even TEXT] [--consecutive TEXT]"
+        " [--sum TEXT] [--first-last TEXT] [--hot-cold TEXT] [--differences TEXT]"
+        " [--any-range I TEXT WINTEXT]... [--auto M] [--show all|auto] [--lang eng|rus] [--seed S]"
+        " [--threads N] [--format text|ansi|html|json]"_s;
+    const QString extraHelp =
+        kAnyRangeHelp +
+        u"\nIn json the pane's \"lines\" come with \"messages\","
+        " \"draw\", \"shown\" (all, auto, none), \"counters\" (total, filtered and per filter\n"
+        "accepted and denied; filter 0 is the common line), \"stored\" and \"auto\" (rows) and"
+        " \"fields\"\n(every field as the panel shows it after the run).\n\n"_s +
+        kJsonContractHelp;
+    if (int code = ParseArguments(parser, arguments, usage, extraHelp); code >= 0) return code;
+    if (parser.positionalArguments().size() != 1) {
+      Err() << "lotrix-cli forecast: give exactly one FILE (see --help)\n" << Qt::flush;
+      return kExitUsage;
+    }
+    const QString language = parser.isSet(u"lang"_s) ? parser.value(u"lang"_s) : DefaultLanguage();
+    if (!CheckChoice(u"lang"_s, language, {u"eng"_s, u"rus"_s}) ||
+        !CheckChoice(u"show"_s, parser.value(u"show"_s), {u"all"_s, u"auto"_s}) ||
+        !CheckChoice(u"format"_s, parser.value(format), kPaneFormats))
+      return kExitUsage;
+
+    TForecastHost host;
+    const TLoadedLottery loaded =
+        LoadLotteryFile(parser.positionalArguments().front(), language, host);
+    if (!loaded.Valid) {
+      Err() << MessagesForTerminal(host.Messages) << Qt::flush;
+      return kExitInvalidData;
+    }
+    const TLottery& lottery = loaded.Lottery;
+    // The desktop offers the forecast only below this many combinations of the lottery.
+    const int64_t space = BinomialCount(lottery.MaxBall, lottery.BallsInDraw);
+    if (space >= kMaxStoredSpace) {
+      Err() << "lotrix-cli forecast: " << lottery.BallsInDraw << " of " << lottery.MaxBall
+            << " has " << GroupThousands(QString::number(space))
+            << " combinations; the forecast is offered below 100.000.000\n"
+            << Qt::flush;
+      return kExitInvalidData;
+    }
+
+    TForecastParams params;
+    params.Language = language;
+    bool ok = true;
+    params.NextTira = DrawOption(parser, lottery, &ok);
+    params.NumCombiShow = SpinOption(parser, u"auto"_s, kNumCombiShowDefault, kNumCombiShowMin,
+                                     kNumCombiShowMax, &ok);
+    params.Threads = SpinOption(parser, u"threads"_s, 0, 0, 1024, &ok);
+    if (parser.isSet(u"seed"_s)) {
+      bool number = false;
+      params.Seed = parser.value(u"seed"_s).trimmed().toULongLong(&number);
+      if (!number) {
+        Err() << "lotrix-cli: --seed needs a whole number, not \"" << parser.value(u"seed"_s)
+              << "\"\n"
+              << Qt::flush;
+        ok = false;
+      }
+    }
+    if (!ok) return kExitUsage;
+    params.AutoOnly = parser.value(u"show"_s) == u"auto";
+    params.AvailableBalls = parser.value(u"available"_s);
+    TPrognozFields& fields = params.Fields;
+    const std::pair<QString, TFilterField*> filterOptions[] = {
+        {u"even"_s, &fields.Chetnie},     {u"consecutive"_s, &fields.Sleepy},
+        {u"sum"_s, &fields.SumBalls},     {u"first-last"_s, &fields.FirstBall},
+        {u"hot-cold"_s, &fields.HotCold}, {u"differences"_s, &fields.Differences}};
+    for (const auto& [option, field] : filterOptions)
+      if (parser.isSet(option)) *field = {true, parser.value(option)};
+    for (const TAnyRangeOption& range : anyRanges) {
+      fields.AnyRange[static_cast<size_t>(range.Index)] = {true, range.Text};
+      fields.AnyRangeWin[static_cast<size_t>(range.Index)] = range.Win;
+    }
+
+    TForecastState state;
+    TReportPane pane;
+    const TForecastRunResult result = RunForecast(lottery, params, state, pane, host);
+    host.EndProgress();
+    if (parser.value(format) == u"json") {
+      Out() << PaneJsonWith(pane, RunJson(params, state, result.Shown, host.Messages)) << Qt::flush;
+    } else {
+      Err() << MessagesForTerminal(host.Messages) << Qt::flush;
+      if (result.Shown != TForecastShown::None)
+        Out() << RenderPane(pane, parser.value(format)) << Qt::flush;
+    }
+    return kExitOk;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<TCommand> MakeForecastCommand() { return std::make_unique<TForecastCommand>(); }
