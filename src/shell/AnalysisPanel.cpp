@@ -1,6 +1,8 @@
 #include "AnalysisPanel.h"
 
+#include <QAbstractButton>
 #include <QLabel>
+#include <QSpinBox>
 
 using namespace Qt::StringLiterals;
 
@@ -61,4 +63,12 @@ QString TAnalysisPanel::Caption() const { return m_caption->text(); }
 void TAnalysisPanel::SetCaption(const QString& caption) {
   m_caption->setText(caption);
   m_caption->adjustSize();
+}
+
+void TAnalysisPanel::RerunOnChange(QSpinBox* spinEdit) {
+  connect(spinEdit, &QSpinBox::valueChanged, this, &TAnalysisPanel::ParametersChanged);
+}
+
+void TAnalysisPanel::RerunOnChange(QAbstractButton* checkBox) {
+  connect(checkBox, &QAbstractButton::toggled, this, &TAnalysisPanel::ParametersChanged);
 }

@@ -8,7 +8,9 @@
 
 #include <span>
 
+class QAbstractButton;
 class QLabel;
+class QSpinBox;
 
 class TAnalysisPanel : public QFrame {
   Q_OBJECT
@@ -17,7 +19,16 @@ public:
   QString Caption() const;
   void SetCaption(const QString& caption);
 
+Q_SIGNALS:
+  // A control whose change re-runs the panel's report was changed (the controller binds
+  // this to prRefreshResults).
+  void ParametersChanged();
+
 protected:
+  // Every value change of the spin edit, every toggle of the check box re-runs the report.
+  void RerunOnChange(QSpinBox* spinEdit);
+  void RerunOnChange(QAbstractButton* checkBox);
+
   QLabel* m_caption;
 };
 

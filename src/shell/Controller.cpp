@@ -2,6 +2,11 @@
 
 #include "AnalysisPanel.h"
 #include "PanelAbout.h"
+#include "PanelDifference.h"
+#include "PanelEvenSleepy.h"
+#include "PanelFirstLastSum.h"
+#include "PanelHotCold.h"
+#include "PanelLastTira.h"
 #include "PanelMain.h"
 #include "PanelRangeStat.h"
 #include "PanelShowResult.h"
@@ -9,6 +14,11 @@
 #include "WidgetHost.h"
 #include "mainForm.h"
 
+#include "analyses/Differences.h"
+#include "analyses/EvenSleepy.h"
+#include "analyses/FirstLastSum.h"
+#include "analyses/HotColdReport.h"
+#include "analyses/Repeats.h"
 #include "core/OpenLottery.h"
 #include "core/ReportPane.h"
 #include "stats/HotWarmCold.h"
@@ -38,7 +48,22 @@ TController::TController(TfrmMain& form, TWidgetHost& host)
     : QObject(&form), m_form(form), m_host(host) {
   m_host.SetParent(&form);
   m_work = std::make_unique<TLongWork>(&form, form.ProgressBusy, form.btnBusyCancel);
+  connect(m_work.get(), &TLongWork::Finished, this, &TController::WorkFinished);
   m_refreshers[aaRangeStat] = [this] { RunRangeStatistic(); };
+  m_refreshers[aaHotCold] = [this] { RunPanelReport(m_form.PanelHotCold, &ShowHotWarmColdReport); };
+  m_refreshers[aaEven] = [this] { RunPanelReport(m_form.PanelEven, &ShowEvenReport); };
+  m_refreshers[aaSleepy] = [this] { RunPanelReport(m_form.PanelSleepy, &ShowConsecutiveReport); };
+  m_refreshers[aaFirstBall] = [this] {
+    RunPanelReport(m_form.PanelFirstBall, &ShowFirstLastBallReport);
+  };
+  m_refreshers[aaSum] = [this] { RunPanelReport(m_form.PanelSummaBalls, &ShowSumReport); };
+  m_refreshers[aaSumForBets] = [this] {
+    RunPanelReport(m_form.PanelSumForBets, &ShowSumForBetsReport);
+  };
+  m_refreshers[aaDifferences] = [this] {
+    RunPanelReport(m_form.PanelDifference, &ShowDifferencesReport);
+  };
+  m_refreshers[aaRepeats] = [this] { RunPanelReport(m_form.PanelLastTira, &ShowRepeatsReport); };
   ConnectControls();
 }
 
@@ -76,8 +101,14 @@ void TController::ConnectControls() {
             [this, button] { prOnButtonClick(button->objectName()); });
   connect(m_form.PanelMain->seNextTira, &QSpinBox::valueChanged, this,
           &TController::prRefreshResults);
+  // The Range switches re-run only the Range report: while another analysis is active they
+  // do nothing.
   for (QCheckBox* box : m_form.PanelRangeStat->Switches())
-    connect(box, &QCheckBox::clicked, this, &TController::prRefreshResults);
+    connect(box, &QCheckBox::clicked, this, [this] {
+      if (m_activeAnalysis == aaRangeStat) prRefreshResults();
+    });
+  for (TAnalysisPanel* panel : m_form.AnalysisPanelList())
+    connect(panel, &TAnalysisPanel::ParametersChanged, this, &TController::prRefreshResults);
 }
 
 void TController::FormActivate() {
@@ -150,7 +181,9 @@ void TController::LotterySetup() {
   const bool forecast = ForecastMenusEnabled(K, N);
   menu.menuPrognozCombi->setEnabled(forecast);
   menu.menuFilterFromLast->setEnabled(forecast);
-  if (auto* okno = m_form.findChild<QSpinBox*>(u"seHotColdOkno"_s)) {
+  {
+    // The hot window P; 0 without a lottery, which the spin edit raises to its minimum.
+    QSpinBox* okno = m_form.PanelHotCold->seHotColdOkno;
     const QSignalBlocker quiet(okno);
     okno->setValue(HotWindow(K, N));
   }
@@ -187,6 +220,7 @@ void TController::prMenuClick(QAction* item) {
       QApplication::beep();
       return;
     }
+    m_refreshPending = false;  // no re-run after the cancelled report
     m_work->Cancel();
     m_work->WaitForFinished();
   }
@@ -313,7 +347,36 @@ void TController::prOnButtonClick(const QString& button) {
 
 void TController::prRefreshResults() {
   const auto it = m_refreshers.find(m_activeAnalysis);
-  if (it != m_refreshers.end()) it->second();
+  if (it == m_refreshers.end()) return;
+  if (m_work->IsRunning()) {
+    // Typing 150 into a history edit changes it three times: the report of an earlier
+    // value is out of date, the last value runs once the pane is free again.
+    m_refreshPending = true;
+    if (m_refreshRunning) m_work->Cancel();
+    return;
+  }
+  it->second();
+  m_refreshRunning = m_work->IsRunning();
+}
+
+void TController::WorkFinished() {
+  m_refreshRunning = false;
+  if (!m_refreshPending) return;
+  m_refreshPending = false;
+  prRefreshResults();
+}
+
+template <typename TPanel, typename TParams>
+void TController::RunPanelReport(TPanel* panel,
+                                 void (*report)(const TLottery&, const TParams&, TReportPane&)) {
+  const TParams params =
+      panel->Params(m_form.PanelMain->seNextTira->value(), m_host.DecimalSeparator());
+  // The worker reads the open lottery in place: nothing replaces or edits it while a report
+  // runs (opening, saving and the language switch are refused until the work has ended).
+  const TLottery* lottery = &m_lottery;
+  RunReport(
+      [lottery, params, report](THost&, TReportPane& pane) { report(*lottery, params, pane); },
+      panel);
 }
 
 bool TController::RunReport(TPaneJob job, QWidget* panel) {

@@ -16,6 +16,7 @@
 
 class QAction;
 class QWidget;
+class TReportPane;
 class TfrmMain;
 class TWidgetHost;
 
@@ -50,6 +51,8 @@ public:
   // Every command button, by its object name.
   void prOnButtonClick(const QString& button);
   // Re-runs the analysis of ActiveAnalysis (bound to seNextTira and the panels' switches).
+  // While a report runs the re-run waits for it; a re-run's own report that is out of date
+  // is cancelled first. Several changes meanwhile give one re-run.
   void prRefreshResults();
   void prHideAll();
 
@@ -75,6 +78,11 @@ private:
   void ShowAnalysis(int code, bool rangeToNewTira, QWidget* panel, bool withResult,
                     bool forecastControls = false, bool withEmpty = false);
   void RunRangeStatistic();
+  // Runs an analysis report of the open lottery in the background: the panel turns its
+  // controls into the report's parameters for the analysed draw (seNextTira).
+  template <typename TPanel, typename TParams>
+  void RunPanelReport(TPanel* panel, void (*report)(const TLottery&, const TParams&, TReportPane&));
+  void WorkFinished();
 
   TfrmMain& m_form;
   TWidgetHost& m_host;
@@ -85,4 +93,6 @@ private:
   std::unique_ptr<TLongWork> m_work;
   // The report of each ActiveAnalysis code that prRefreshResults runs.
   std::map<int, std::function<void()>> m_refreshers;
+  bool m_refreshRunning = false;  // the running report was started by prRefreshResults
+  bool m_refreshPending = false;  // prRefreshResults was called while a report ran
 };

@@ -3,6 +3,11 @@
 #include "AnalysisPanel.h"
 #include "Controller.h"
 #include "PanelAbout.h"
+#include "PanelDifference.h"
+#include "PanelEvenSleepy.h"
+#include "PanelFirstLastSum.h"
+#include "PanelHotCold.h"
+#include "PanelLastTira.h"
 #include "PanelMain.h"
 #include "PanelRangeStat.h"
 #include "PanelShowResult.h"
@@ -86,10 +91,26 @@ void TfrmMain::BuildPanels() {
   PanelShowResult = new TPanelShowResult(client);
   for (const TAnalysisPanelDef& def : AnalysisPanels()) {
     const QString name = QString::fromUtf16(def.Name);
+    // The panels with controls; the others are plain frames until theirs are built.
     TAnalysisPanel* panel = nullptr;
     if (name == u"PanelRangeStat"_s) {
-      PanelRangeStat = new TPanelRangeStat(client);
-      panel = PanelRangeStat;
+      panel = PanelRangeStat = new TPanelRangeStat(client);
+    } else if (name == u"PanelHotCold"_s) {
+      panel = PanelHotCold = new TPanelHotCold(client);
+    } else if (name == u"PanelEven"_s) {
+      panel = PanelEven = new TPanelEven(client);
+    } else if (name == u"PanelSleepy"_s) {
+      panel = PanelSleepy = new TPanelSleepy(client);
+    } else if (name == u"PanelFirstBall"_s) {
+      panel = PanelFirstBall = new TPanelFirstBall(client);
+    } else if (name == u"PanelSummaBalls"_s) {
+      panel = PanelSummaBalls = new TPanelSummaBalls(client);
+    } else if (name == u"PanelSumForBets"_s) {
+      panel = PanelSumForBets = new TPanelSumForBets(client);
+    } else if (name == u"PanelDifference"_s) {
+      panel = PanelDifference = new TPanelDifference(client);
+    } else if (name == u"PanelLastTira"_s) {
+      panel = PanelLastTira = new TPanelLastTira(client);
     } else {
       panel = new TAnalysisPanel(name, QString::fromUtf16(def.Caption), client);
     }

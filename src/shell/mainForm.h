@@ -17,8 +17,16 @@ class QPushButton;
 class TAnalysisPanel;
 class TController;
 class TPanelAbout;
+class TPanelDifference;
+class TPanelEven;
+class TPanelFirstBall;
+class TPanelHotCold;
+class TPanelLastTira;
 class TPanelMain;
 class TPanelRangeStat;
+class TPanelSleepy;
+class TPanelSumForBets;
+class TPanelSummaBalls;
 class TPanelShowResult;
 class TPanelTirazhi;
 class TWidgetHost;
@@ -40,6 +48,14 @@ public:
   TPanelTirazhi* PanelTirazhi;
   TPanelAbout* PanelAbout;
   TPanelRangeStat* PanelRangeStat;
+  TPanelHotCold* PanelHotCold;
+  TPanelEven* PanelEven;
+  TPanelSleepy* PanelSleepy;
+  TPanelFirstBall* PanelFirstBall;
+  TPanelSummaBalls* PanelSummaBalls;
+  TPanelSumForBets* PanelSumForBets;
+  TPanelDifference* PanelDifference;
+  TPanelLastTira* PanelLastTira;  // the Repeats panel
   QProgressBar* ProgressBusy;
   QPushButton* btnBusyCancel;
 

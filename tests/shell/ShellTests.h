@@ -36,7 +36,7 @@ class TRangePanelTest : public QObject {
 private Q_SLOTS:
   void init();
   void reportShowsItsLinesAndHighlights();
-  void switchesRerunOnlyWhileRangeIsShown();
+  void switchesRerunOnlyTheRangeReport();
   void reverseAndClearEditTheSource();
   void commandsAreRefusedWhileWorkRuns();
   void paneRendersEveryLineInOnePass();

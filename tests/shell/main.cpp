@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AnalysisPanelsTests.h"
 #include "ShellTests.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
   }
   {
     TRangePanelTest test;
+    failures += QTest::qExec(&test, argc, argv);
+  }
+  {
+    TAnalysisPanelsTest test;
     failures += QTest::qExec(&test, argc, argv);
   }
   return failures == 0 ? 0 : 1;

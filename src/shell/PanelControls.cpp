@@ -1,0 +1,50 @@
+#include "PanelControls.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+QLabel* MakePanelLabel(QWidget* parent, const QString& name, const QString& text, int x, int y) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+QSpinBox* MakeSpinEdit(QWidget* parent, const QString& name, const TSpinEditDef& def,
+                       const QRect& geometry) {
+  auto* spinEdit = new QSpinBox(parent);
+  spinEdit->setObjectName(name);
+  spinEdit->setGeometry(geometry);
+  spinEdit->setRange(def.MinValue, def.MaxValue);
+  spinEdit->setValue(def.Value);
+  // The spin box's own text field: typing stops at MaxLength characters.
+  if (auto* edit = spinEdit->findChild<QLineEdit*>()) edit->setMaxLength(def.MaxLength);
+  return spinEdit;
+}
+
+int SpinEditMaxLength(const QSpinBox* spinEdit) {
+  const auto* edit = spinEdit->findChild<const QLineEdit*>();
+  return edit != nullptr ? edit->maxLength() : 0;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& text,
+                        const QRect& geometry, bool checked) {
+  auto* box = new QCheckBox(text, parent);
+  box->setObjectName(name);
+  box->setGeometry(geometry);
+  box->setChecked(checked);
+  return box;
+}
+
+QRadioButton* MakeRadioButton(QWidget* parent, const QString& name, const QString& text,
+                              const QRect& geometry, bool checked) {
+  auto* button = new QRadioButton(text, parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  button->setChecked(checked);
+  return button;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Desktop tests of the analysis panels that run a report from their menu command: Hot/Warm/
+// Cold, Even, Consecutive, First / Last ball, Sum, Sum for Bets, Differences and Repeats.
+
+#include <QObject>
+#include <QTemporaryDir>
+
+class TAnalysisPanelsTest : public QObject {
+  Q_OBJECT
+private Q_SLOTS:
+  void init();
+  void panelsCarryTheirControls();
+  void hotColdWindowIsTheHotWindowOfTheOpenLottery();
+  void menuCommandsShowTheirPanelsAndRunTheirReports();
+  void reportsMarkTheirBallsInThePane();
+  void parameterChangesRerunTheShownReport();
+  void sumForBetsLevelIsReadAtTheNextRun();
+  void nextDrawChangesRerunTheShownReport();
+  void changesDuringAReportGiveOneRerunWithTheLastValues();
+  void longReportsRunInTheBackground();
+
+private:
+  QTemporaryDir m_dir;
+};
