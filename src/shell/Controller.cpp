@@ -9,6 +9,7 @@
 #include "PanelLastTira.h"
 #include "PanelMain.h"
 #include "PanelRangeStat.h"
+#include "PanelUpload.h"
 #include "PanelShowResult.h"
 #include "PanelTirazhi.h"
 #include "WidgetHost.h"
@@ -95,7 +96,7 @@ void TController::ConnectControls() {
       m_form.PanelMain->btnSharyEnableAll,   m_form.PanelAbout->btnAboutOK,
       m_form.PanelMain->btnPrognozNew,       m_form.PanelMain->btnPrognozShow,
       m_form.PanelRangeStat->btnRangeStatClear, m_form.PanelRangeStat->btnRangeStatReverse,
-      m_form.PanelRangeStat->btnRangeStatRefresh};
+      m_form.PanelRangeStat->btnRangeStatRefresh, m_form.PanelUpload->btnBasesRecognize};
   for (QPushButton* button : buttons)
     connect(button, &QPushButton::clicked, this,
             [this, button] { prOnButtonClick(button->objectName()); });
@@ -342,6 +343,12 @@ void TController::prOnButtonClick(const QString& button) {
     range->poleRangeStatSource->setText(ReverseRangeSource(range->poleRangeStatSource->text()));
   } else if (button == u"btnRangeStatRefresh"_s) {
     RunRangeStatistic();
+  } else if (button == u"btnBasesRecognize"_s) {
+    // The listing the user pasted into the pane becomes draw lines, oldest first.
+    TReportPane pane;
+    pane.ReplaceLines(RecognizeResults(SplitLines(m_form.PanelShowResult->Text()),
+                                       m_form.PanelUpload->Listing()));
+    m_form.PanelShowResult->ShowPane(pane);
   }
 }
 

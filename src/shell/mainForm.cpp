@@ -10,6 +10,7 @@
 #include "PanelLastTira.h"
 #include "PanelMain.h"
 #include "PanelRangeStat.h"
+#include "PanelUpload.h"
 #include "PanelShowResult.h"
 #include "PanelTirazhi.h"
 #include "core/Lottery.h"
@@ -111,6 +112,8 @@ void TfrmMain::BuildPanels() {
       panel = PanelDifference = new TPanelDifference(client);
     } else if (name == u"PanelLastTira"_s) {
       panel = PanelLastTira = new TPanelLastTira(client);
+    } else if (name == u"PanelUpload"_s) {
+      panel = PanelUpload = new TPanelUpload(client);
     } else {
       panel = new TAnalysisPanel(name, QString::fromUtf16(def.Caption), client);
     }

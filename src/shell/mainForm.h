@@ -24,6 +24,7 @@ class TPanelHotCold;
 class TPanelLastTira;
 class TPanelMain;
 class TPanelRangeStat;
+class TPanelUpload;
 class TPanelSleepy;
 class TPanelSumForBets;
 class TPanelSummaBalls;
@@ -56,6 +57,7 @@ public:
   TPanelSumForBets* PanelSumForBets;
   TPanelDifference* PanelDifference;
   TPanelLastTira* PanelLastTira;  // the Repeats panel
+  TPanelUpload* PanelUpload;      // results recognition
   QProgressBar* ProgressBusy;
   QPushButton* btnBusyCancel;
 

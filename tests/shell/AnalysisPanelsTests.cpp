@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTextEdit>
@@ -16,6 +17,7 @@
 #include "core/Settings.h"
 #include "shell/AnalysisPanel.h"
 #include "shell/PanelControls.h"
+#include "shell/PanelUpload.h"
 #include "shell/PanelDifference.h"
 #include "shell/PanelEvenSleepy.h"
 #include "shell/PanelFirstLastSum.h"
@@ -560,4 +562,28 @@ void TAnalysisPanelsTest::longReportsRunInTheBackground() {
   app.form->PanelHotCold->seHotColdHistory->setValue(9999);
   VerifyPaneShows(app, aaHotCold);
   QCOMPARE(PaneLine(app, 10).size(), 28 + 9999 * 7);
+}
+
+void TAnalysisPanelsTest::recognitionTurnsAPastedListingIntoDrawLines() {
+  TRunningApp app;
+  app.Trigger(u"menuBasesUpload"_s);
+  TPanelUpload* panel = app.form->PanelUpload;
+  QVERIFY(panel->isVisible());
+  QVERIFY(panel->rbBasesUpload01->isChecked());
+  QVERIFY(!panel->rbBasesUpload03->isEnabled() && !panel->rbBasesUpload04->isEnabled());
+  QVERIFY(!panel->btnBasesUpload->isEnabled());
+  QCOMPARE(panel->btnBasesRecognize->text(), u"Распознать"_s);
+
+  const QString listing = u"Тираж №:  007143 от 08.12.2026\n4 11 19 27 33   2\n"
+                          "Тираж №:  007142 от 07.12.2026\n1 2 3 30 36   7"_s;
+  app.form->PanelShowResult->RichEditShowResult->setPlainText(listing);
+  QTest::mouseClick(panel->btnBasesRecognize, Qt::LeftButton);
+  QCOMPARE(app.form->PanelShowResult->Text(),
+           u"007142         1  2  3 30 36\n007143         4 11 19 27 33"_s);
+
+  app.form->PanelShowResult->RichEditShowResult->setPlainText(listing);
+  panel->rbBasesUpload02->click();
+  QTest::mouseClick(panel->btnBasesRecognize, Qt::LeftButton);
+  QCOMPARE(app.form->PanelShowResult->Text(),
+           u"007142         1  2  3 30 36  7\n007143         4 11 19 27 33  2"_s);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Desktop tests of the analysis panels that run a report from their menu command: Hot/Warm/
-// Cold, Even, Consecutive, First / Last ball, Sum, Sum for Bets, Differences and Repeats.
+// Cold, Even, Consecutive, First / Last ball, Sum, Sum for Bets, Differences and Repeats;
+// and the results recognition of the bases panel.
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -18,6 +19,7 @@ private Q_SLOTS:
   void nextDrawChangesRerunTheShownReport();
   void changesDuringAReportGiveOneRerunWithTheLastValues();
   void longReportsRunInTheBackground();
+  void recognitionTurnsAPastedListingIntoDrawLines();
 
 private:
   QTemporaryDir m_dir;
