@@ -88,3 +88,21 @@ BENCHMARK(BM_ForecastWalk)->ArgsProduct({{6, 7}, {1, 2}})->Unit(benchmark::kMill
 BENCHMARK(BM_ForecastStoreCap)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 }  // namespace
+
+namespace {
+// The walk with no filter and nothing stored: what the loop nest itself costs.
+void BM_WalkSkeleton(benchmark::State& state) {
+  iArray source;
+  for (int b = 1; b <= 49; ++b) source.push_back(b);
+  TMainPrognozFilters none;
+  int64_t filtered = 0;
+  for (auto _ : state) {
+    TForecastWalk walk(none, source, static_cast<int>(state.range(0)), 49);
+    TCombinationTable table;
+    filtered = walk.Run(1, 0, {}, table).Filtered;
+  }
+  state.counters["combinations"] = static_cast<double>(filtered);
+}
+BENCHMARK(BM_WalkSkeleton)->Arg(7)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+}  // namespace
