@@ -140,6 +140,8 @@ void TController::RecentFiles(int operation) {
 }
 
 void TController::OpenSequence() {
+  // A new, empty forecast for the lottery about to be opened.
+  m_forecast = std::make_shared<TForecastState>();
   TOpenResult opened = OpenLottery(m_settings, m_host, ExamplesDir(), &m_lottery);
   m_language = opened.Language;
   if (!opened.Reopen01Caption.isEmpty()) m_form.Menu.menuReopen01->setText(opened.Reopen01Caption);
@@ -337,6 +339,10 @@ void TController::prOnButtonClick(const QString& button) {
     main->poleSharyEnable->setText(m_lottery.MaxBall > 0 ? field : QString());
   } else if (button == u"btnAboutOK"_s) {
     m_form.PanelAbout->hide();
+  } else if (button == u"btnPrognozNew"_s) {
+    RunForecastCommand();
+  } else if (button == u"btnPrognozShow"_s) {
+    ShowForecastCommand();
   } else if (button == u"btnRangeStatClear"_s) {
     range->poleRangeStatSource->setText(ClearRangeSource());
   } else if (button == u"btnRangeStatReverse"_s) {
@@ -386,7 +392,8 @@ void TController::RunPanelReport(TPanel* panel,
       panel);
 }
 
-bool TController::RunReport(TPaneJob job, QWidget* panel) {
+bool TController::RunReport(TPaneJob job, QWidget* panel,
+                            std::function<void(bool cancelled)> finished) {
   if (m_work->IsRunning()) {
     QApplication::beep();
     return false;
@@ -394,9 +401,10 @@ bool TController::RunReport(TPaneJob job, QWidget* panel) {
   m_form.PanelShowResult->Clear();
   return m_work->Start(
       std::move(job),
-      [this](TWorkResult& result) {
+      [this, finished = std::move(finished)](TWorkResult& result) {
         for (const QString& message : result.Messages) m_host.ShowMessage(message);
         if (result.ClipboardWritten) m_host.SetClipboardText(result.ClipboardOut);
+        if (finished) finished(result.Cancelled);
         if (!result.Cancelled) m_form.PanelShowResult->ShowDocument(std::move(result.Document));
       },
       panel, QString(), m_host.DecimalSeparator());

@@ -6,6 +6,7 @@
 #include "LongWork.h"
 #include "core/Lottery.h"
 #include "core/Settings.h"
+#include "forecast/ForecastRun.h"
 
 #include <QObject>
 #include <QString>
@@ -67,9 +68,15 @@ public:
   // The folder the open dialog starts in: the bundled examples.
   static QString ExamplesDir();
 
+  // The forecast of the open lottery (made anew at every opening; emptied by a cancelled
+  // "New").
+  const TForecastState& Forecast() const { return *m_forecast; }
+
   // Runs a report job off the GUI thread into the result pane; refused (false) while
-  // another one runs.
-  bool RunReport(TPaneJob job, QWidget* panel);
+  // another one runs. `finished` runs on the GUI thread after the job has ended (with
+  // whether it was cancelled), before the pane shows its result.
+  bool RunReport(TPaneJob job, QWidget* panel,
+                 std::function<void(bool cancelled)> finished = nullptr);
 
 private:
   void ConnectControls();
@@ -83,6 +90,12 @@ private:
   template <typename TPanel, typename TParams>
   void RunPanelReport(TPanel* panel, void (*report)(const TLottery&, const TParams&, TReportPane&));
   void WorkFinished();
+  // btnPrognozNew: a new forecast from PanelMain and PanelPrognoz, in the background; when
+  // it has ended the fields it read show their normal form. A cancelled run leaves no
+  // forecast and no showing.
+  void RunForecastCommand();
+  // btnPrognozShow: the last forecast shown again with a new automatic selection.
+  void ShowForecastCommand();
 
   TfrmMain& m_form;
   TWidgetHost& m_host;
@@ -95,4 +108,6 @@ private:
   std::map<int, std::function<void()>> m_refreshers;
   bool m_refreshRunning = false;  // the running report was started by prRefreshResults
   bool m_refreshPending = false;  // prRefreshResults was called while a report ran
+  // MainPrognoz and its filter statistics; shared with the forecast job that writes it.
+  std::shared_ptr<TForecastState> m_forecast = std::make_shared<TForecastState>();
 };

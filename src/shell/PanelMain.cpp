@@ -1,5 +1,7 @@
 #include "PanelMain.h"
 
+#include "PanelControls.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,10 +61,9 @@ TPanelMain::TPanelMain(QWidget* parent) : QFrame(parent) {
   btnPrognozShow->setGeometry(96, 176, 70, 26);
   Label239 = MakeLabel(this, u"Label239"_s, u"Число прогнозов"_s, 186, 160);
   Label240 = MakeLabel(this, u"Label240"_s, u"Forecasts number"_s, 186, 174);
-  sePrognozNumCombiShow = Make<QSpinBox>(this, u"sePrognozNumCombiShow"_s);
-  sePrognozNumCombiShow->setGeometry(186, 192, 70, 24);
-  sePrognozNumCombiShow->setRange(1, 500);
-  sePrognozNumCombiShow->setValue(20);
+  sePrognozNumCombiShow = MakeSpinEdit(
+      this, u"sePrognozNumCombiShow"_s,
+      {kNumCombiShowDefault, kNumCombiShowMin, kNumCombiShowMax, 3}, QRect(186, 192, 70, 24));
   cbPrognozAuto = Make<QCheckBox>(this, u"cbPrognozAuto"_s);
   cbPrognozAuto->setGeometry(16, 214, 20, 20);
   Label241 = MakeLabel(this, u"Label241"_s, u"Автовыбор (Auto choise)"_s, 40, 216);
@@ -77,4 +78,11 @@ QList<QWidget*> TPanelMain::ForecastControls() const {
 
 void TPanelMain::SetForecastControlsVisible(bool visible) {
   for (QWidget* control : ForecastControls()) control->setVisible(visible);
+}
+
+void TPanelMain::FillForecastParams(TForecastParams& params) const {
+  params.NextTira = seNextTira->value();
+  params.AvailableBalls = poleSharyEnable->text();
+  params.NumCombiShow = sePrognozNumCombiShow->value();
+  params.AutoOnly = cbPrognozAuto->isChecked();
 }

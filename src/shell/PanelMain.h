@@ -3,6 +3,7 @@
 // the forecast controls that only the forecast command shows.
 
 #include "Layout.h"
+#include "forecast/ForecastRun.h"
 
 #include <QFrame>
 
@@ -20,6 +21,8 @@ public:
   // Shows or hides Label98 ... Bevel83.
   void SetForecastControlsVisible(bool visible);
   QList<QWidget*> ForecastControls() const;
+  // The forecast draw T, the available balls, M and the automatic-only switch.
+  void FillForecastParams(TForecastParams& params) const;
 
   QSpinBox* seNextTira;
   QLabel* lbNextTira;     // "Тираж"

@@ -9,6 +9,7 @@
 #include "PanelHotCold.h"
 #include "PanelLastTira.h"
 #include "PanelMain.h"
+#include "PanelPrognoz.h"
 #include "PanelRangeStat.h"
 #include "PanelUpload.h"
 #include "PanelShowResult.h"
@@ -114,6 +115,8 @@ void TfrmMain::BuildPanels() {
       panel = PanelLastTira = new TPanelLastTira(client);
     } else if (name == u"PanelUpload"_s) {
       panel = PanelUpload = new TPanelUpload(client);
+    } else if (name == u"PanelPrognoz"_s) {
+      panel = PanelPrognoz = new TPanelPrognoz(client);
     } else {
       panel = new TAnalysisPanel(name, QString::fromUtf16(def.Caption), client);
     }

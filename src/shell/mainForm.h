@@ -23,6 +23,7 @@ class TPanelFirstBall;
 class TPanelHotCold;
 class TPanelLastTira;
 class TPanelMain;
+class TPanelPrognoz;
 class TPanelRangeStat;
 class TPanelUpload;
 class TPanelSleepy;
@@ -58,6 +59,7 @@ public:
   TPanelDifference* PanelDifference;
   TPanelLastTira* PanelLastTira;  // the Repeats panel
   TPanelUpload* PanelUpload;      // results recognition
+  TPanelPrognoz* PanelPrognoz;    // the forecast's filters
   QProgressBar* ProgressBusy;
   QPushButton* btnBusyCancel;
 

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "AnalysisPanelsTests.h"
+#include "ForecastPanelTests.h"
 #include "ShellTests.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +29,10 @@ int main(int argc, char** argv) {
   }
   {
     TAnalysisPanelsTest test;
+    failures += QTest::qExec(&test, argc, argv);
+  }
+  {
+    TForecastPanelTest test;
     failures += QTest::qExec(&test, argc, argv);
   }
   return failures == 0 ? 0 : 1;
