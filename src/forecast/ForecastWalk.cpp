@@ -208,7 +208,9 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
       chunk.Rows.Reset(plan.K);
       const bool store = committedRows.load() < storeLimit;
       (HasPopcount() ? WalkChunkPopcnt : WalkChunkGeneric)(plan, start, chunk, store);
-      commit(index, std::move(chunk), BinomialCount(plan.N - 1 - start.LastPos, plan.K - start.Count));
+      const int64_t combinations = BinomialCount(plan.N - 1 - start.LastPos, plan.K - start.Count);
+      chunk.Stage[0] = combinations;
+      commit(index, std::move(chunk), combinations);
     }
   };
   const int count = std::min<int>(ThreadCount(threads), static_cast<int>(prefixes.size()));
