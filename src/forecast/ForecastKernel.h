@@ -18,10 +18,15 @@ struct TWords {
   void Set(int position) { w[position >> 6] |= TMask{1} << (position & 63); }
 };
 
-// Counts of a prefix packed 6 bits each into one word, so adding a ball is one addition:
-// field 0 even balls, 1..3 hot/warm/cold balls, 4..6 gaps in difference zones 1..3; and the
-// balls in any-range set i in field i of a second word. No count exceeds 20 < 64.
+// Counts of a prefix packed into one word, so adding a ball is one addition: bits 0..5 the
+// even balls; from kClassShift the hot/warm/cold counts (h, w, c) as the table index
+// (h * (K + 1) + w) * (K + 1) + c; from kZoneShift the gaps per difference zone as the same
+// kind of index. The balls in any-range set i go to field i (6 bits) of a second word.
+// No count exceeds 20, so no index reaches 21^3 < 2^20 and no field overflows.
 constexpr int kFieldBits = 6;
+constexpr int kClassShift = 6;
+constexpr int kZoneShift = 26;
+constexpr uint64_t kIndexMask = (uint64_t{1} << 20) - 1;
 constexpr uint64_t Field(int index) { return uint64_t{1} << (kFieldBits * index); }
 inline int FieldOf(uint64_t packed, int index) {
   return static_cast<int>((packed >> (kFieldBits * index)) & ((1u << kFieldBits) - 1));
@@ -49,7 +54,7 @@ struct TPlan {
   iArray Source;
   int PosOfBall[256];
   TWords All;
-  uint64_t BallCounts[256] = {};  // what a ball adds to TPrefix::Counts (even, class)
+  uint64_t BallCounts[256] = {};  // what a ball adds to TPrefix::Counts (even, classes)
   uint64_t GapCounts[256] = {};   // what a gap adds to TPrefix::Counts (zones)
   uint64_t BallAny[256] = {};     // what a ball adds to TPrefix::AnyCounts
 
@@ -65,7 +70,7 @@ struct TPlan {
   std::vector<TWords> ClassLeaf;  // by (hot, warm, cold)
   std::vector<uint8_t> DiffPatterns;  // by (zone counts): which gap patterns fit, as 8 bits
   std::vector<TWords> GapPatternMask; // by (last position, pattern)
-  std::vector<TWords> AnyLeaf[10];    // by count of balls in the set
+  std::vector<TWords> AnyLeaf;        // by (set, count of balls in it): set * (K + 1) + count
 
   int CountIndex(int a, int b, int c) const { return (a * (K + 1) + b) * (K + 1) + c; }
 

@@ -67,6 +67,9 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
   std::fill(std::begin(plan.PosOfBall), std::end(plan.PosOfBall), -1);
   TWords evenBalls, oddBalls, classBalls[3];
   const iArray* classes[3] = {&f.Hot, &f.Warm, &f.Cold};
+  // One count of class or zone i in the packed prefix counts (see TPrefix).
+  const uint64_t unit[3] = {uint64_t(K + 1) * uint64_t(K + 1), uint64_t(K + 1), 1};
+  uint8_t ballClasses[256] = {};  // bit c: the ball is in class c
   for (int q = 0; q < plan.N; ++q) {
     const int ball = source[static_cast<size_t>(q)];
     plan.PosOfBall[ball] = q;
@@ -76,7 +79,8 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
     // A ball in several classes counts in each, as the one-by-one test counts it.
     for (int c = 0; c < 3; ++c)
       if (Contains(*classes[c], ball)) {
-        plan.BallCounts[ball] += Field(1 + c);
+        plan.BallCounts[ball] += unit[c] << kClassShift;
+        ballClasses[ball] |= static_cast<uint8_t>(1u << c);
         classBalls[c].Set(q);
       }
   }
@@ -121,8 +125,8 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
           // A last ball adds 1 to each class it belongs to.
           for (int q = 0; q < plan.N; ++q) {
             const int ball = source[static_cast<size_t>(q)];
-            const uint64_t adds = plan.BallCounts[ball];
-            if (AnyCodeFits(f.HotColdWinCode, a + FieldOf(adds, 1), b + FieldOf(adds, 2), c + FieldOf(adds, 3)))
+            const int in = ballClasses[ball];
+            if (AnyCodeFits(f.HotColdWinCode, a + (in & 1), b + ((in >> 1) & 1), c + (in >> 2)))
               plan.ClassLeaf[index].Set(q);
           }
         }
@@ -131,15 +135,19 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
             if (AnyCodeFits(f.DifferencesWinCode, a + (pattern & 1), b + ((pattern >> 1) & 1), c + (pattern >> 2)))
               plan.DiffPatterns[index] |= static_cast<uint8_t>(1u << pattern);
       }
+  uint8_t gapZones[256] = {};  // bit z: the gap is in difference zone z + 1
+  const iArray* zones[3] = {&f.DiffZone1, &f.DiffZone2, &f.DiffZone3};
   for (int gap = 0; gap < 256; ++gap)
-    plan.GapCounts[gap] = (Contains(f.DiffZone1, gap) ? Field(4) : 0) + (Contains(f.DiffZone2, gap) ? Field(5) : 0) +
-                          (Contains(f.DiffZone3, gap) ? Field(6) : 0);
+    for (int z = 0; z < 3; ++z)
+      if (Contains(*zones[z], gap)) {
+        plan.GapCounts[gap] += unit[z] << kZoneShift;
+        gapZones[gap] |= static_cast<uint8_t>(1u << z);
+      }
   if (plan.DiffOn) {
     plan.GapPatternMask.resize(static_cast<size_t>(plan.N) * 8);
     for (int last = 0; last < plan.N; ++last)
       for (int q = last + 1; q < plan.N; ++q) {
-        const uint64_t zones = plan.GapCounts[source[static_cast<size_t>(q)] - source[static_cast<size_t>(last)]];
-        const int pattern = FieldOf(zones, 4) | (FieldOf(zones, 5) << 1) | (FieldOf(zones, 6) << 2);
+        const int pattern = gapZones[source[static_cast<size_t>(q)] - source[static_cast<size_t>(last)]];
         plan.GapPatternMask[static_cast<size_t>(last) * 8 + static_cast<size_t>(pattern)].Set(q);
       }
   }
@@ -157,7 +165,8 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
         out.Set(q);
       }
     }
-    plan.AnyLeaf[i] = leafTable(f.AnyRangeWin[static_cast<size_t>(i)], in, out);
+    const std::vector<TWords> leaf = leafTable(f.AnyRangeWin[static_cast<size_t>(i)], in, out);
+    plan.AnyLeaf.insert(plan.AnyLeaf.end(), leaf.begin(), leaf.end());
   }
 }
 
