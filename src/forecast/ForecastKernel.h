@@ -62,7 +62,9 @@ struct TPlan {
        DiffOn = false, AnyOn[10] = {};
   // The mask of allowed last balls for each prefix value, precomputed.
   std::vector<TWords> EvenLeaf;   // by even count
-  std::vector<uint8_t> SleepyOk;  // by pair count
+  std::vector<TMask> SleepyOkMask;  // by pair count: all ones when allowed, else 0
+  std::vector<TWords> NextBallMask;  // by last position: the position of the ball after it
+  TWords MaxBallMask;                // the position of MaxBall
   int MaxPrefixSum = 0;
   std::vector<TWords> SumLeaf;    // by prefix sum
   uint8_t FirstOk[256] = {};

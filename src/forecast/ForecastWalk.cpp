@@ -96,7 +96,13 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
   plan.EvenOn = !f.Even.empty();
   plan.EvenLeaf = leafTable(f.Even, evenBalls, oddBalls);
   plan.SleepyOn = !f.Sleepy.empty();
-  for (int pairs = 0; pairs <= K + 2; ++pairs) plan.SleepyOk.push_back(Contains(f.Sleepy, pairs));
+  for (int pairs = 0; pairs <= K + 2; ++pairs)
+    plan.SleepyOkMask.push_back(Contains(f.Sleepy, pairs) ? ~TMask{0} : 0);
+  plan.NextBallMask.resize(static_cast<size_t>(plan.N));
+  for (int q = 0; q + 1 < plan.N; ++q)
+    if (source[static_cast<size_t>(q + 1)] == source[static_cast<size_t>(q)] + 1)
+      plan.NextBallMask[static_cast<size_t>(q)].Set(q + 1);
+  if (maxBall >= 0 && maxBall < 256 && plan.PosOfBall[maxBall] >= 0) plan.MaxBallMask.Set(plan.PosOfBall[maxBall]);
 
   plan.SumOn = !f.SumBalls.empty();
   if (plan.SumOn) {
