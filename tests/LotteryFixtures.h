@@ -22,3 +22,10 @@ inline TLottery LoadExample(const QString& fileName) {
   lottery.SetDrawRange();
   return lottery;
 }
+
+// The values from..to, ascending.
+inline iArray Range(int from, int to) {
+  iArray values;
+  for (int v = from; v <= to; ++v) values.push_back(v);
+  return values;
+}

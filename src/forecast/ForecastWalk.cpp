@@ -15,16 +15,6 @@ struct TForecastWalk::TPlan : forecast_walk::TPlan {};
 
 namespace {
 
-bool Contains(const iArray& sorted, int64_t value) {
-  return std::binary_search(sorted.begin(), sorted.end(), value);
-}
-
-bool AnyCodeFits(const iArray2D& codes, int a, int b, int c) {
-  for (const iArray& code : codes)
-    if ((code[0] < 0 || code[0] == a) && (code[1] < 0 || code[1] == b) && (code[2] < 0 || code[2] == c))
-      return true;
-  return false;
-}
 
 // The chunk prefixes: every choice of the first `depth` positions (0-based) that leaves room
 // for the rest of the combination, in walk order.
@@ -78,7 +68,7 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
     plan.BallCounts[ball] += ball % 2 == 0 ? Field(0) : 0;
     // A ball in several classes counts in each, as the one-by-one test counts it.
     for (int c = 0; c < 3; ++c)
-      if (Contains(*classes[c], ball)) {
+      if (SortedContains(*classes[c], ball)) {
         plan.BallCounts[ball] += unit[c] << kClassShift;
         ballClasses[ball] |= static_cast<uint8_t>(1u << c);
         classBalls[c].Set(q);
@@ -89,15 +79,15 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
     std::vector<TWords> table(static_cast<size_t>(K + 1));
     for (int count = 0; count < K; ++count)
       for (int word = 0; word < kMaxWords; ++word)
-        table[static_cast<size_t>(count)].w[word] = (Contains(allowed, count + 1) ? with.w[word] : 0) |
-                                                    (Contains(allowed, count) ? without.w[word] : 0);
+        table[static_cast<size_t>(count)].w[word] = (SortedContains(allowed, count + 1) ? with.w[word] : 0) |
+                                                    (SortedContains(allowed, count) ? without.w[word] : 0);
     return table;
   };
   plan.EvenOn = !f.Even.empty();
   plan.EvenLeaf = leafTable(f.Even, evenBalls, oddBalls);
   plan.SleepyOn = !f.Sleepy.empty();
   for (int pairs = 0; pairs <= K + 2; ++pairs)
-    plan.SleepyOkMask.push_back(Contains(f.Sleepy, pairs) ? ~TMask{0} : 0);
+    plan.SleepyOkMask.push_back(SortedContains(f.Sleepy, pairs) ? ~TMask{0} : 0);
   plan.NextBallMask.resize(static_cast<size_t>(plan.N));
   for (int q = 0; q + 1 < plan.N; ++q)
     if (source[static_cast<size_t>(q + 1)] == source[static_cast<size_t>(q)] + 1)
@@ -110,13 +100,13 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
     plan.SumLeaf.resize(static_cast<size_t>(plan.MaxPrefixSum + 1));
     for (int sum = 0; sum <= plan.MaxPrefixSum; ++sum)
       for (int q = 0; q < plan.N; ++q)
-        if (Contains(f.SumBalls, int64_t{sum} + source[static_cast<size_t>(q)])) plan.SumLeaf[static_cast<size_t>(sum)].Set(q);
+        if (SortedContains(f.SumBalls, int64_t{sum} + source[static_cast<size_t>(q)])) plan.SumLeaf[static_cast<size_t>(sum)].Set(q);
   }
 
   plan.FirstLastOn = !f.FirstBall.empty() || !f.LastBall.empty();
-  for (int ball = 0; ball < 256; ++ball) plan.FirstOk[ball] = f.FirstBall.empty() || Contains(f.FirstBall, ball);
+  for (int ball = 0; ball < 256; ++ball) plan.FirstOk[ball] = f.FirstBall.empty() || SortedContains(f.FirstBall, ball);
   for (int q = 0; q < plan.N; ++q)
-    if (f.LastBall.empty() || Contains(f.LastBall, source[static_cast<size_t>(q)])) plan.LastMask.Set(q);
+    if (f.LastBall.empty() || SortedContains(f.LastBall, source[static_cast<size_t>(q)])) plan.LastMask.Set(q);
 
   const size_t countStates = static_cast<size_t>((K + 1) * (K + 1) * (K + 1));
   plan.ClassOn = !f.HotColdWinCode.empty();
@@ -145,7 +135,7 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
   const iArray* zones[3] = {&f.DiffZone1, &f.DiffZone2, &f.DiffZone3};
   for (int gap = 0; gap < 256; ++gap)
     for (int z = 0; z < 3; ++z)
-      if (Contains(*zones[z], gap)) {
+      if (SortedContains(*zones[z], gap)) {
         plan.GapCounts[gap] += unit[z] << kZoneShift;
         gapZones[gap] |= static_cast<uint8_t>(1u << z);
       }
@@ -164,7 +154,7 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
     TWords in, out;
     for (int q = 0; q < plan.N; ++q) {
       const int ball = source[static_cast<size_t>(q)];
-      if (Contains(set, ball)) {
+      if (SortedContains(set, ball)) {
         plan.BallAny[ball] += Field(i);
         in.Set(q);
       } else {

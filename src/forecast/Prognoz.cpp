@@ -9,21 +9,12 @@
 
 #include <algorithm>
 
-namespace {
-
-bool Contains(const iArray& sorted, int64_t value) {
-  return std::binary_search(sorted.begin(), sorted.end(), value);
-}
-
-// A code fits when each of its digits is -1 (any) or equals the count.
 bool AnyCodeFits(const iArray2D& codes, int a, int b, int c) {
   for (const iArray& code : codes)
     if ((code[0] < 0 || code[0] == a) && (code[1] < 0 || code[1] == b) && (code[2] < 0 || code[2] == c))
       return true;
   return false;
 }
-
-}  // namespace
 
 bool TMainPrognoz::TestCombi(const iArray& combination) {
   const TMainPrognozFilters& f = Filters;
@@ -36,11 +27,11 @@ bool TMainPrognoz::TestCombi(const iArray& combination) {
     return passes;
   };
   const std::span<const int32_t> balls(combination);
-  if (!pass(1, f.Even.empty() || Contains(f.Even, EvenCount(balls)))) return false;
-  if (!pass(2, f.Sleepy.empty() || Contains(f.Sleepy, SleepyCount(balls, MaxBall)))) return false;
-  if (!pass(3, f.SumBalls.empty() || Contains(f.SumBalls, SumOfBalls(balls)))) return false;
-  if (!pass(4, (f.FirstBall.empty() || Contains(f.FirstBall, FirstBall(balls))) &&
-                   (f.LastBall.empty() || Contains(f.LastBall, LastBall(balls)))))
+  if (!pass(1, f.Even.empty() || SortedContains(f.Even, EvenCount(balls)))) return false;
+  if (!pass(2, f.Sleepy.empty() || SortedContains(f.Sleepy, SleepyCount(balls, MaxBall)))) return false;
+  if (!pass(3, f.SumBalls.empty() || SortedContains(f.SumBalls, SumOfBalls(balls)))) return false;
+  if (!pass(4, (f.FirstBall.empty() || SortedContains(f.FirstBall, FirstBall(balls))) &&
+                   (f.LastBall.empty() || SortedContains(f.LastBall, LastBall(balls)))))
     return false;
   if (!pass(5, f.HotColdWinCode.empty() ||
                    AnyCodeFits(f.HotColdWinCode, CountCommon(combination, f.Hot),
@@ -56,7 +47,7 @@ bool TMainPrognoz::TestCombi(const iArray& combination) {
   }
   for (size_t i = 0; i < 10; ++i) {
     const bool passes = f.AnyRange[i].empty() ||
-                        Contains(f.AnyRangeWin[i], CountCommon(combination, f.AnyRange[i]));
+                        SortedContains(f.AnyRangeWin[i], CountCommon(combination, f.AnyRange[i]));
     if (!pass(10 + static_cast<int>(i), passes)) return false;
   }
   return true;

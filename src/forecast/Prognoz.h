@@ -8,9 +8,17 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <functional>
+
+// Whether an ascending list holds the value.
+inline bool SortedContains(const iArray& sorted, int64_t value) {
+  return std::binary_search(sorted.begin(), sorted.end(), value);
+}
+// Whether some code [a, b, c] fits the counts: each digit is -1 (any) or equals its count.
+bool AnyCodeFits(const iArray2D& codes, int a, int b, int c);
 
 // The filter settings of one run.
 struct TMainPrognozFilters {

@@ -3,17 +3,13 @@
 
 #include "TestHost.h"
 
+#include "LotteryFixtures.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-iArray Range(int from, int to) {
-  iArray values;
-  for (int v = from; v <= to; ++v) values.push_back(v);
-  return values;
-}
 
 TEST(Combinations, NextIndexCombinationSteps) {
   iArray p = {1, 2, 5};

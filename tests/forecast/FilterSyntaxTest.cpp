@@ -1,16 +1,12 @@
 #include "forecast/FilterSyntax.h"
 
+#include "LotteryFixtures.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-iArray Range(int from, int to) {
-  iArray values;
-  for (int v = from; v <= to; ++v) values.push_back(v);
-  return values;
-}
 
 TEST(FilterSyntax, NumberListsWithRanges) {
   EXPECT_EQ(ParseNumberList(u" 1 .. 4"_s), Range(1, 4));

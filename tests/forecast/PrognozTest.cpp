@@ -15,12 +15,6 @@ namespace {
 
 TLottery SampleLottery() { return LoadExample(u"5x36 sample.txt"_s); }
 
-iArray Range(int from, int to) {
-  iArray values;
-  for (int v = from; v <= to; ++v) values.push_back(v);
-  return values;
-}
-
 // A forecast of draw T of the lottery with the given fields, walked the fast way.
 TMainPrognoz Forecast(const TLottery& lottery, TPrognozFields& fields, int threads,
                       const iArray& source = {}) {
