@@ -6,7 +6,7 @@ seconds=${1:-60}
 scripts/setup.sh
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLOTRIX_FUZZ=ON -DLOTRIX_TESTS=OFF >/dev/null
-cmake --build build-fuzz
+cmake --build build-fuzz --target fuzz
 for target in build-fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target")

@@ -130,7 +130,8 @@ iArray ExtractRuns(QStringView text, bool signedRuns) {
       }
       if (!overflow) {
         value = value * 10 + (c.unicode() - u'0');
-        if (value > kMax) overflow = true;  // dropped when the run ends; no further growth
+        // Dropped when the run ends; no further growth. -2147483648 still fits.
+        if (value > kMax + (negative ? 1 : 0)) overflow = true;
       }
     } else {
       finish();

@@ -42,7 +42,7 @@ QString RenderHtml(const TReportPane& pane);
 // (&, <, >, "). Built in one pass into one reserved string, for the desktop's rich text.
 QString RenderHtmlBody(const TReportPane& pane);
 
-// Compact JSON for scripts: {"lines":[{"spans":[...],"text":"..."}]}; every span as stored,
-// in order: {"background":"#rrggbb","bold":true|false|null,"col":n,"color":"#rrggbb"|null,
-// "len":n}. "color" is null for clLeave, "bold" null for an empty style.
+// Compact JSON for scripts: {"lines":[{"text":"...","spans":[...]}]}; every span as stored,
+// in order: {"col":n,"len":n,"color":"#rrggbb"|null,"background":"#rrggbb",
+// "bold":true|false|null}. "color" is null for clLeave, "bold" null for an empty style.
 QString RenderJson(const TReportPane& pane);

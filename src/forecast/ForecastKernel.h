@@ -10,6 +10,8 @@ namespace forecast_walk {
 
 using TMask = uint64_t;
 constexpr int kMaxWords = 4;  // up to 256 source positions
+// The most balls per combination: every count of a prefix then fits its packed field.
+constexpr int kMaxWalkBalls = 20;
 // The filters in the order of the chain; stage s of a walk is the chain after filter s.
 constexpr int kFilterOrder[16] = {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
 
@@ -22,7 +24,8 @@ struct TWords {
 // even balls; from kClassShift the hot/warm/cold counts (h, w, c) as the table index
 // (h * (K + 1) + w) * (K + 1) + c; from kZoneShift the gaps per difference zone as the same
 // kind of index. The balls in any-range set i go to field i (6 bits) of a second word.
-// No count exceeds 20, so no index reaches 21^3 < 2^20 and no field overflows.
+// No count exceeds kMaxWalkBalls (20), so no index reaches 21^3 < 2^20 and no field
+// overflows; larger combinations are walked one by one (TForecastWalk::Takes).
 constexpr int kFieldBits = 6;
 constexpr int kClassShift = 6;
 constexpr int kZoneShift = 26;
@@ -40,7 +43,7 @@ struct TPrefix {
   int Pairs = 0, Sum = 0;
   uint64_t Counts = 0;     // even, classes, zones
   uint64_t AnyCounts = 0;  // any-range sets
-  uint8_t Balls[32] = {};
+  uint8_t Balls[kMaxWalkBalls] = {};
 };
 
 // Per-thread results of one chunk.

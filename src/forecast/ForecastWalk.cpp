@@ -44,9 +44,16 @@ int ThreadCount(int requested) {
 
 }  // namespace
 
+bool TForecastWalk::Takes(int combiSize, const iArray& source) {
+  const int n = static_cast<int>(source.size());
+  return combiSize >= 2 && combiSize <= kMaxWalkBalls && combiSize <= n && n <= kMaxWords * 64 &&
+         std::all_of(source.begin(), source.end(), [](int32_t ball) { return ball >= 0 && ball < 256; });
+}
+
 TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source, int combiSize,
                              int maxBall)
     : m_plan(std::make_unique<TPlan>()) {
+  if (!Takes(combiSize, source)) return;  // an empty plan: Run walks nothing
   TPlan& plan = *m_plan;
   plan.Source = source;
   plan.N = static_cast<int>(source.size());
@@ -173,7 +180,7 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
   const TPlan& plan = *m_plan;
   TWalkResult result;
   table.Reset(plan.K);
-  if (plan.K < 2 || plan.K > plan.N || plan.N > kMaxWords * 64) return result;
+  if (!Takes(plan.K, plan.Source)) return result;
   table.Reserve(storeLimit);
 
   const int depth = std::min(2, plan.K - 1);
@@ -240,24 +247,33 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
 
 namespace {
 
-void CountBare(const iArray& source, int k, int start, int64_t& count, int64_t& checksum) {
-  const int n = static_cast<int>(source.size());
-  if (k == 1) {
-    for (int q = start; q < n; ++q) {
-      ++count;
-      checksum += source[static_cast<size_t>(q)];
+// Visits every combination of the positions start..n-1 taken k at a time in lexicographic
+// order, one step of the odometer per combination; the checksum keeps the visits real.
+int64_t CountBare(int n, int k, int start, int64_t& checksum) {
+  int index[64];
+  for (int i = 0; i < k; ++i) index[i] = start + i;
+  int64_t count = 0, sum = 0;
+  for (;;) {
+    ++count;
+    sum += index[k - 1];
+    if (index[k - 1] < n - 1) {
+      ++index[k - 1];
+      continue;
     }
-    return;
+    int i = k - 2;
+    while (i >= 0 && index[i] == n - k + i) --i;
+    if (i < 0) break;
+    ++index[i];
+    for (int j = i + 1; j < k; ++j) index[j] = index[j - 1] + 1;
   }
-  for (int q = start; q <= n - k; ++q) CountBare(source, k - 1, q + 1, count, checksum);
+  checksum += sum;
+  return count;
 }
 
 }  // namespace
 
 int64_t CountCombinationsBare(int n, int k, int threads) {
-  if (k < 1 || k > n) return 0;
-  iArray source(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) source[static_cast<size_t>(i)] = i + 1;
+  if (k < 1 || k > n || k > 64) return 0;
   const int depth = std::min(2, k - 1);
   const std::vector<iArray> prefixes = ChunkPrefixes(n, k, depth);
   std::atomic<size_t> next{0};
@@ -267,7 +283,7 @@ int64_t CountCombinationsBare(int n, int k, int threads) {
     for (size_t index = next++; index < prefixes.size(); index = next++) {
       const iArray& prefix = prefixes[index];
       const int start = prefix.empty() ? 0 : prefix.back() + 1;
-      CountBare(source, k - depth, start, count, sum);
+      if (start + (k - depth) <= n) count += CountBare(n, k - depth, start, sum);
     }
     total += count;
     checksum += sum;

@@ -22,6 +22,9 @@ public:
   TForecastWalk(const TMainPrognozFilters& filters, const iArray& source, int combiSize, int maxBall);
   ~TForecastWalk();
   TForecastWalk(const TForecastWalk&) = delete;
+  // Whether the walk takes this space: 2 to kMaxWalkBalls balls per combination out of at
+  // most 256 source balls, each below 256 (its packed counts and byte rows need it).
+  static bool Takes(int combiSize, const iArray& source);
   TForecastWalk& operator=(const TForecastWalk&) = delete;
 
   // Walks the space with `threads` threads (0: all cores), storing at most `storeLimit`

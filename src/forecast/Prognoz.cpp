@@ -100,6 +100,7 @@ bool TMainPrognoz::SetFilters(const TLottery& lottery, TPrognozFields& fields) {
 bool TMainPrognoz::Walk(THost* host) {
   SetTotalTable(host);
   if (NumCombTotal == 0 || CombiSize > static_cast<int>(SourceRange.size())) return true;
+  if (!TForecastWalk::Takes(CombiSize, SourceRange)) return WalkOneByOne(Progress);
   TForecastWalk walk(Filters, SourceRange, CombiSize, MaxBall);
   const TWalkResult result = walk.Run(Threads, NumCombPrognoz, Progress, PrognozTable);
   for (size_t i = 0; i < FiltersStatistics.size(); ++i) {

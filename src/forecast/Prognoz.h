@@ -62,9 +62,6 @@ struct TFilterCount {
 };
 using TFiltersStatistics = std::array<TFilterCount, 31>;
 
-// Progress of a walk: done and total combinations; returning false cancels.
-using TWalkProgress = std::function<bool(int64_t done, int64_t total)>;
-
 class TMainPrognoz : public TPrognozExt {
 public:
   int NextTira = 0;
@@ -86,7 +83,8 @@ public:
   bool SetFilters(const TLottery& lottery, TPrognozFields& fields);
   // The walk over all combinations on `Threads` cores: the same rows in the same order and
   // the same counters as walking them one by one through TestCombi. Returns false when the
-  // progress callback cancelled it (the results are then incomplete).
+  // progress callback cancelled it (the results are then incomplete). Sizes the mask walk
+  // does not take (see TForecastWalk::Takes) go one by one.
   bool Walk(THost* host);
   void ReCalculate(THost* host) override { Walk(host); }
 };

@@ -38,8 +38,12 @@ void TPrognozExt::SetTotalTable(THost* host) {
 
 void TPrognozExt::ReCalculate(THost* host) {
   SetTotalTable(host);
+  WalkOneByOne([host](int64_t done, int64_t total) { return !host || host->Progress(done, total); });
+}
+
+bool TPrognozExt::WalkOneByOne(const TWalkProgress& progress) {
   const int n = static_cast<int>(SourceRange.size());
-  if (CombiSize > n || NumCombTotal == 0) return;
+  if (CombiSize > n || NumCombTotal == 0) return true;
   iArray positions(static_cast<size_t>(CombiSize));
   iArray combination(static_cast<size_t>(CombiSize));
   for (int i = 0; i < CombiSize; ++i) positions[static_cast<size_t>(i)] = i + 1;
@@ -51,6 +55,7 @@ void TPrognozExt::ReCalculate(THost* host) {
       ++NumCombFiltered;
     }
     NextIndexCombination(positions, n);
-    if (host && (k & 0xFFFF) == 0 && !host->Progress(k, NumCombTotal)) break;
+    if ((k & 0xFFFF) == 0 && progress && !progress(k, NumCombTotal)) return false;
   }
+  return true;
 }

@@ -8,8 +8,12 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class THost;
+
+// Progress of a walk: done and total combinations; returning false cancels.
+using TWalkProgress = std::function<bool(int64_t done, int64_t total)>;
 
 // Above this many combinations the space is walked and counted but nothing is stored.
 inline constexpr int64_t kMaxStoredSpace = 100'000'000;
@@ -37,4 +41,9 @@ public:
   void SetTotalTable(THost* host);
   // Walks every combination through TestCombi, adding to NumCombFiltered.
   virtual void ReCalculate(THost* host);
+
+protected:
+  // The walk of ReCalculate after SetTotalTable, one combination at a time; returns false
+  // when `progress` cancelled it.
+  bool WalkOneByOne(const TWalkProgress& progress);
 };

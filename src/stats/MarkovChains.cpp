@@ -115,6 +115,9 @@ void TMarkovTable::Print(TReportPane& reTemp) const {
         reTemp.HighlightSpan(index, 0, static_cast<int>(line.size()), clLeave, clLightGrey, 0);
     }
   }
+  if (m_tooManyValues)
+    reTemp.AddLine(u"Слишком много разных значений для таблицы (too many distinct values): "_s +
+                   GroupThousands(QString::number(MaxMarkovCells)) + u" клеток (cells) наибольшее"_s);
 
   reTemp.AddLine(separator);
 }

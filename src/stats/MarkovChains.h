@@ -31,7 +31,7 @@ struct TOtborMarkovTable {
 // value of a series may become a row and a column, so a long series of distinct values would
 // ask for a grid quadratic in its length (10,000 distinct values: 10^8 cells and a
 // gigabyte-scale text). Beyond this bound (about 2,000 × 2,000 values) the table is left
-// without pairs, prints as an empty frame, and TooManyValues() says why.
+// without pairs and prints as an empty frame with a line that says why.
 inline constexpr int64_t MaxMarkovCells = 4'000'000;
 
 // Builds and prints one transition table.

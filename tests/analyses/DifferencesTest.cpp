@@ -114,6 +114,17 @@ TEST(DifferencesZones, ZonesAndCodesOfDrawsOfTheTable) {
   EXPECT_EQ(codes, expected);
 }
 
+TEST(DifferencesZones, RunningPoolShorterThanTheHistoryAgreesDrawByDraw) {
+  // 5 of 36: the pool holds the 72 draws before each draw, so the running pool drops draws
+  // at its old end for most of the 400 draws.
+  const TLottery lottery = LoadExample(u"5x36 sample.txt"_s);
+  ASSERT_EQ(lottery.NewTira, 401);
+  const std::vector<TWinCode> codes = DifferenceWinCodes(lottery, lottery.NewTira, 400);
+  ASSERT_EQ(codes.size(), 400u);
+  for (int i = 0; i < 400; ++i)
+    ASSERT_EQ(codes[static_cast<size_t>(i)], DifferenceWinCode(lottery, lottery.NewTira - i)) << "draw " << lottery.NewTira - i;
+}
+
 TEST(DifferencesZones, TableFilledByHandWithAFarBall) {
   // A ball far beyond MaxBall (only possible in a table not read from a file) is counted draw by
   // draw instead of in the running pool: 99999 is a large gap, and so is every number 1..9.

@@ -225,10 +225,12 @@ TEST(CommonFunctionsText, ExtractSignedNumbersHonoursAMinusRightBeforeARun) {
   EXPECT_THAT(ExtractSignedNumbers(u""), IsEmpty());
 }
 
-TEST(CommonFunctionsText, ExtractSignedNumbersKeepsTheUnsignedRangeOfRuns) {
-  // A run's digits must fit 2147483647 whatever its sign, so -2147483648 is dropped.
-  EXPECT_THAT(ExtractSignedNumbers(u"-2147483647 -2147483648 1"), ElementsAre(-kMaxInt, 1));
-  EXPECT_THAT(ExtractSignedNumbers(u"-99999999999 -4"), ElementsAre(-4));
+TEST(CommonFunctionsText, ExtractSignedNumbersKeepsTheSignedRangeOfRuns) {
+  // A signed run is kept when it fits a 32-bit integer: down to -2147483648, up to 2147483647.
+  EXPECT_THAT(ExtractSignedNumbers(u"-2147483647 -2147483648 -2147483649 1"),
+              ElementsAre(-kMaxInt, -kMaxInt - 1, 1));
+  EXPECT_THAT(ExtractSignedNumbers(u"2147483647 2147483648 -99999999999 -4"), ElementsAre(kMaxInt, -4));
+  EXPECT_THAT(ExtractNumbers(u"-2147483648"), IsEmpty());
 }
 
 TEST(CommonFunctionsText, SplitLinesAcceptsEveryLineEnd) {

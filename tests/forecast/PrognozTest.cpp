@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace Qt::StringLiterals;
@@ -146,6 +147,49 @@ TEST(Prognoz, FastWalkEqualsTheOneByOneWalk) {
     }
   }
   EXPECT_GE(selective, 6);
+}
+
+// A K-of-N history of random draws.
+TLottery RandomLottery(int balls, int maxBall, int draws, unsigned seed) {
+  std::mt19937 rng(seed);
+  iArray2D rows;
+  for (int n = 1; n <= draws; ++n) {
+    iArray pool = Range(1, maxBall);
+    std::shuffle(pool.begin(), pool.end(), rng);
+    iArray row{n};
+    row.insert(row.end(), pool.begin(), pool.begin() + balls);
+    rows.push_back(row);
+  }
+  return MakeLottery(balls, maxBall, rows);
+}
+
+// Lotteries of every shape: one ball (no prefix), more than 64 source balls (several mask
+// words), more balls per draw than the mask walk packs (walked one by one).
+TEST(Prognoz, EveryLotteryShapeCountsEveryCombination) {
+  struct TShape { int Balls, MaxBall; int64_t Total; };
+  for (const TShape shape : {TShape{1, 10, 10}, TShape{2, 90, 4005}, TShape{3, 130, 357760},
+                             TShape{22, 24, 276}, TShape{35, 37, 666}}) {
+    const TLottery lottery = RandomLottery(shape.Balls, shape.MaxBall, 300, 11);
+    TPrognozFields fields;
+    fields.Chetnie = {true, QString::number(shape.Balls / 3) + u" .. "_s + QString::number(shape.Balls)};
+    fields.SumBalls = {true, QString::number(shape.Balls * shape.MaxBall / 3) + u" .. 100000"_s};
+    fields.HotCold = {true, u"XXX"_s};
+    fields.AnyRange[2] = {true, u"1 .. 9"_s};
+    fields.AnyRangeWin[2] = u" 0 .. "_s + QString::number(std::min(9, shape.Balls) - 1);  // not all of 1 .. 9
+    const TMainPrognoz expected = ForecastOneByOne(lottery, fields);
+    ASSERT_EQ(expected.NumCombTotal, shape.Total) << shape.Balls;
+    const TFilterCount& first = expected.FiltersStatistics[1];
+    EXPECT_EQ(first.Accepted + first.Denied, shape.Total) << shape.Balls;
+    EXPECT_GT(expected.NumCombFiltered, 0) << shape.Balls;
+    EXPECT_LT(expected.NumCombFiltered, shape.Total) << shape.Balls;
+    for (int threads : {1, 2}) {
+      TPrognozFields copy = fields;
+      const TMainPrognoz fast = Forecast(lottery, copy, threads);
+      EXPECT_EQ(fast.NumCombFiltered, expected.NumCombFiltered) << shape.Balls;
+      EXPECT_EQ(fast.FiltersStatistics, expected.FiltersStatistics) << shape.Balls;
+      EXPECT_EQ(fast.PrognozTable, expected.PrognozTable) << shape.Balls;
+    }
+  }
 }
 
 TEST(Prognoz, CancelStopsTheWalk) {

@@ -79,6 +79,11 @@ TEST(MarkovBuild, TooManyDistinctValuesLeaveTheGridEmpty) {
   t.CreateMarkovTable(distinct);
   EXPECT_TRUE(t.TooManyValues());
   EXPECT_EQ(t.MarkovTable, (iArray2D{{-1}}));
+  TReportPane pane;
+  t.Print(pane);
+  ASSERT_EQ(pane.LineCount(), 6);  // the frame says why it is empty
+  EXPECT_EQ(pane.Line(4), u"Слишком много разных значений для таблицы (too many distinct values): "
+                              u"4.000.000 клеток (cells) наибольшее"_s);
 
   distinct.resize(1500);
   t.CreateMarkovTable(distinct);
