@@ -4,6 +4,9 @@
 #include "core/Lottery.h"
 #include "core/SilentHost.h"
 
+#include <numeric>
+#include <random>
+
 inline TLottery MakeLottery(int ballsInDraw, int maxBall, const iArray2D& rows) {
   TLottery lottery;
   lottery.BallsInDraw = ballsInDraw;
@@ -28,4 +31,19 @@ inline iArray Range(int from, int to) {
   iArray values;
   for (int v = from; v <= to; ++v) values.push_back(v);
   return values;
+}
+
+// A K-of-N history of `draws` random draws (draw numbers from 1), the same for the same seed.
+inline TLottery RandomLottery(int ballsInDraw, int maxBall, int draws, unsigned seed) {
+  std::mt19937 rng(seed);
+  iArray balls(static_cast<size_t>(maxBall));
+  std::iota(balls.begin(), balls.end(), 1);
+  iArray2D rows;
+  for (int n = 1; n <= draws; ++n) {
+    std::shuffle(balls.begin(), balls.end(), rng);
+    iArray row{n};
+    row.insert(row.end(), balls.begin(), balls.begin() + ballsInDraw);
+    rows.push_back(row);
+  }
+  return MakeLottery(ballsInDraw, maxBall, rows);
 }

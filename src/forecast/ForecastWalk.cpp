@@ -180,7 +180,7 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
   const TPlan& plan = *m_plan;
   TWalkResult result;
   table.Reset(plan.K);
-  if (!Takes(plan.K, plan.Source)) return result;
+  if (plan.K == 0) return result;  // a space the walk does not take
   table.Reserve(storeLimit);
 
   const int depth = std::min(2, plan.K - 1);
@@ -283,7 +283,7 @@ int64_t CountCombinationsBare(int n, int k, int threads) {
     for (size_t index = next++; index < prefixes.size(); index = next++) {
       const iArray& prefix = prefixes[index];
       const int start = prefix.empty() ? 0 : prefix.back() + 1;
-      if (start + (k - depth) <= n) count += CountBare(n, k - depth, start, sum);
+      count += CountBare(n, k - depth, start, sum);
     }
     total += count;
     checksum += sum;

@@ -149,20 +149,6 @@ TEST(Prognoz, FastWalkEqualsTheOneByOneWalk) {
   EXPECT_GE(selective, 6);
 }
 
-// A K-of-N history of random draws.
-TLottery RandomLottery(int balls, int maxBall, int draws, unsigned seed) {
-  std::mt19937 rng(seed);
-  iArray2D rows;
-  for (int n = 1; n <= draws; ++n) {
-    iArray pool = Range(1, maxBall);
-    std::shuffle(pool.begin(), pool.end(), rng);
-    iArray row{n};
-    row.insert(row.end(), pool.begin(), pool.begin() + balls);
-    rows.push_back(row);
-  }
-  return MakeLottery(balls, maxBall, rows);
-}
-
 // Lotteries of every shape: one ball (no prefix), more than 64 source balls (several mask
 // words), more balls per draw than the mask walk packs (walked one by one).
 TEST(Prognoz, EveryLotteryShapeCountsEveryCombination) {
