@@ -63,20 +63,26 @@ struct TPlan {
 
   bool EvenOn = false, SleepyOn = false, SumOn = false, FirstLastOn = false, ClassOn = false,
        DiffOn = false, AnyOn[10] = {};
-  // The mask of allowed last balls for each prefix value, precomputed.
-  std::vector<TWords> EvenLeaf;   // by even count
-  std::vector<TMask> SleepyOkMask;  // by pair count: all ones when allowed, else 0
-  std::vector<TWords> NextBallMask;  // by last position: the position of the ball after it
-  TWords MaxBallMask;                // the position of MaxBall
-  int MaxPrefixSum = 0;
-  std::vector<TWords> SumLeaf;    // by prefix sum
-  uint8_t FirstOk[256] = {};
-  TWords LastMask;
-  std::vector<TWords> ClassLeaf;  // by (hot, warm, cold)
-  std::vector<uint8_t> DiffPatterns;  // by (zone counts): which gap patterns fit, as 8 bits
-  std::vector<TWords> GapPatternMask; // by (last position, pattern)
-  std::vector<TWords> AnyLeaf;        // by (set, count of balls in it): set * (K + 1) + count
+  // The masks of allowed last balls, one table per filter, indexed by a value of the prefix.
+  // A filter that is off allows every ball, so the leaf evaluates all of them without a branch.
+  std::vector<TWords> EvenLeaf;    // by even count
+  std::vector<TWords> SleepyLeaf;  // by SleepyIndex: pair count, first ball 1 or not, last position
+  std::vector<TWords> SumLeaf;     // by prefix sum, up to the largest sum of K - 1 source balls
+  TWords FirstLeaf[256];           // by first ball: its verdict with the allowed last balls
+  std::vector<TWords> ClassLeaf;   // by (hot, warm, cold)
+  // By DiffIndex: the last position and the set of gap patterns the zone counts still allow,
+  // numbered in DiffSet (few distinct sets occur).
+  std::vector<TWords> DiffLeaf;
+  std::vector<uint16_t> DiffSet;   // by (zone counts)
+  int DiffSets = 1;
+  std::vector<TWords> AnyLeaf;     // by (set, count of balls in it): set * (K + 1) + count
 
+  size_t SleepyIndex(int pairs, int first, int lastPos) const {
+    return (static_cast<size_t>(pairs) * 2 + (first == 1)) * static_cast<size_t>(N) + static_cast<size_t>(lastPos);
+  }
+  size_t DiffIndex(uint64_t counts, int lastPos) const {
+    return static_cast<size_t>(lastPos) * static_cast<size_t>(DiffSets) + DiffSet[(counts >> kZoneShift) & kIndexMask];
+  }
   int CountIndex(int a, int b, int c) const { return (a * (K + 1) + b) * (K + 1) + c; }
 
 };

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <map>
 #include <mutex>
+#include <numeric>
 #include <thread>
 #include <vector>
 
@@ -90,36 +91,51 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
                                                     (SortedContains(allowed, count) ? without.w[word] : 0);
     return table;
   };
+  // A filter that is off allows every ball: each of its table entries is the whole source.
+  auto allowAll = [&](std::vector<TWords>& table) { std::fill(table.begin(), table.end(), plan.All); };
   plan.EvenOn = !f.Even.empty();
   plan.EvenLeaf = leafTable(f.Even, evenBalls, oddBalls);
+  if (!plan.EvenOn) allowAll(plan.EvenLeaf);
+
+  // Only the ball right after the prefix's last and, with ball 1 first in the prefix, MaxBall
+  // add a pair to the prefix's count; a ball that is both adds two.
   plan.SleepyOn = !f.Sleepy.empty();
-  for (int pairs = 0; pairs <= K + 2; ++pairs)
-    plan.SleepyOkMask.push_back(SortedContains(f.Sleepy, pairs) ? ~TMask{0} : 0);
-  plan.NextBallMask.resize(static_cast<size_t>(plan.N));
-  for (int q = 0; q + 1 < plan.N; ++q)
-    if (source[static_cast<size_t>(q + 1)] == source[static_cast<size_t>(q)] + 1)
-      plan.NextBallMask[static_cast<size_t>(q)].Set(q + 1);
-  if (maxBall >= 0 && maxBall < 256 && plan.PosOfBall[maxBall] >= 0) plan.MaxBallMask.Set(plan.PosOfBall[maxBall]);
+  const int maxBallPos = maxBall >= 0 && maxBall < 256 ? plan.PosOfBall[maxBall] : -1;
+  plan.SleepyLeaf.resize(plan.SleepyIndex(K, 0, 0));
+  for (int pairs = 0; pairs < K; ++pairs)
+    for (int first : {0, 1})
+      for (int last = 0; last < plan.N; ++last) {
+        TWords& mask = plan.SleepyLeaf[plan.SleepyIndex(pairs, first, last)];
+        for (int q = last + 1; q < plan.N; ++q) {
+          const int added = (q == last + 1 && source[static_cast<size_t>(q)] == source[static_cast<size_t>(last)] + 1) +
+                            (first == 1 && q == maxBallPos);
+          if (!plan.SleepyOn || SortedContains(f.Sleepy, pairs + added)) mask.Set(q);
+        }
+      }
 
   plan.SumOn = !f.SumBalls.empty();
-  if (plan.SumOn) {
-    for (int i = 0; i < K - 1 && i < plan.N; ++i) plan.MaxPrefixSum += source[static_cast<size_t>(plan.N - 1 - i)];
-    plan.SumLeaf.resize(static_cast<size_t>(plan.MaxPrefixSum + 1));
-    for (int sum = 0; sum <= plan.MaxPrefixSum; ++sum)
-      for (int q = 0; q < plan.N; ++q)
-        if (SortedContains(f.SumBalls, int64_t{sum} + source[static_cast<size_t>(q)])) plan.SumLeaf[static_cast<size_t>(sum)].Set(q);
-  }
+  iArray byValue = source;  // the largest sum of a prefix: its K - 1 largest balls
+  std::sort(byValue.begin(), byValue.end(), std::greater<>());
+  const int maxPrefixSum = std::accumulate(byValue.begin(), byValue.begin() + (K - 1), 0);
+  plan.SumLeaf.resize(static_cast<size_t>(maxPrefixSum + 1));
+  for (int sum = 0; sum <= maxPrefixSum; ++sum)
+    for (int q = 0; q < plan.N; ++q)
+      if (!plan.SumOn || SortedContains(f.SumBalls, int64_t{sum} + source[static_cast<size_t>(q)]))
+        plan.SumLeaf[static_cast<size_t>(sum)].Set(q);
 
   plan.FirstLastOn = !f.FirstBall.empty() || !f.LastBall.empty();
-  for (int ball = 0; ball < 256; ++ball) plan.FirstOk[ball] = f.FirstBall.empty() || SortedContains(f.FirstBall, ball);
+  TWords lastMask;
   for (int q = 0; q < plan.N; ++q)
-    if (f.LastBall.empty() || SortedContains(f.LastBall, source[static_cast<size_t>(q)])) plan.LastMask.Set(q);
+    if (f.LastBall.empty() || SortedContains(f.LastBall, source[static_cast<size_t>(q)])) lastMask.Set(q);
+  for (int ball = 0; ball < 256; ++ball)
+    plan.FirstLeaf[ball] = f.FirstBall.empty() || SortedContains(f.FirstBall, ball) ? lastMask : TWords{};
 
   const size_t countStates = static_cast<size_t>((K + 1) * (K + 1) * (K + 1));
   plan.ClassOn = !f.HotColdWinCode.empty();
   plan.DiffOn = !f.DifferencesWinCode.empty();
-  if (plan.ClassOn) plan.ClassLeaf.resize(countStates);
-  if (plan.DiffOn) plan.DiffPatterns.resize(countStates);
+  plan.ClassLeaf.resize(countStates);
+  if (!plan.ClassOn) allowAll(plan.ClassLeaf);
+  std::vector<uint8_t> diffPatterns(countStates);  // which gap patterns fit the zone counts, as 8 bits
   for (int a = 0; a < K; ++a)
     for (int b = 0; b < K; ++b)
       for (int c = 0; c < K; ++c) {
@@ -136,7 +152,7 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
         if (plan.DiffOn)
           for (int pattern = 0; pattern < 8; ++pattern)
             if (AnyCodeFits(f.DifferencesWinCode, a + (pattern & 1), b + ((pattern >> 1) & 1), c + (pattern >> 2)))
-              plan.DiffPatterns[index] |= static_cast<uint8_t>(1u << pattern);
+              diffPatterns[index] |= static_cast<uint8_t>(1u << pattern);
       }
   uint8_t gapZones[256] = {};  // bit z: the gap is in difference zone z + 1
   const iArray* zones[3] = {&f.DiffZone1, &f.DiffZone2, &f.DiffZone3};
@@ -146,14 +162,23 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
         plan.GapCounts[gap] += unit[z] << kZoneShift;
         gapZones[gap] |= static_cast<uint8_t>(1u << z);
       }
-  if (plan.DiffOn) {
-    plan.GapPatternMask.resize(static_cast<size_t>(plan.N) * 8);
-    for (int last = 0; last < plan.N; ++last)
-      for (int q = last + 1; q < plan.N; ++q) {
-        const int pattern = gapZones[source[static_cast<size_t>(q)] - source[static_cast<size_t>(last)]];
-        plan.GapPatternMask[static_cast<size_t>(last) * 8 + static_cast<size_t>(pattern)].Set(q);
-      }
+  // Pattern sets numbered by first appearance, the empty set first (the entries no prefix reaches).
+  std::vector<uint8_t> sets{0};
+  plan.DiffSet.resize(countStates);
+  for (size_t index = 0; index < countStates; ++index) {
+    const uint8_t set = plan.DiffOn ? diffPatterns[index] : uint8_t{0xff};
+    auto it = std::find(sets.begin(), sets.end(), set);
+    if (it == sets.end()) it = sets.insert(sets.end(), set);
+    plan.DiffSet[index] = static_cast<uint16_t>(it - sets.begin());
   }
+  plan.DiffSets = static_cast<int>(sets.size());
+  plan.DiffLeaf.resize(static_cast<size_t>(plan.N) * sets.size());
+  for (int last = 0; last < plan.N; ++last)
+    for (int q = last + 1; q < plan.N; ++q) {
+      const int pattern = gapZones[source[static_cast<size_t>(q)] - source[static_cast<size_t>(last)]];
+      for (size_t id = 0; id < sets.size(); ++id)
+        if (sets[id] >> pattern & 1) plan.DiffLeaf[static_cast<size_t>(last) * sets.size() + id].Set(q);
+    }
 
   for (int i = 0; i < 10; ++i) {
     const iArray& set = f.AnyRange[static_cast<size_t>(i)];
@@ -168,7 +193,8 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
         out.Set(q);
       }
     }
-    const std::vector<TWords> leaf = leafTable(f.AnyRangeWin[static_cast<size_t>(i)], in, out);
+    std::vector<TWords> leaf = leafTable(f.AnyRangeWin[static_cast<size_t>(i)], in, out);
+    if (!plan.AnyOn[i]) allowAll(leaf);
     plan.AnyLeaf.insert(plan.AnyLeaf.end(), leaf.begin(), leaf.end());
   }
 }
