@@ -202,7 +202,7 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
 TForecastWalk::~TForecastWalk() = default;
 
 TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgress& progress,
-                               TCombinationTable& table) {
+                               TCombinationTable& table, TWalkKernel kernel) {
   const TPlan& plan = *m_plan;
   TWalkResult result;
   table.Reset(plan.K);
@@ -236,6 +236,7 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
     if (progress && !progress(done, total)) cancelled = true;
   };
 
+  const auto walkChunk = kernel == TWalkKernel::Fastest && HasPopcount() ? WalkChunkPopcnt : WalkChunkGeneric;
   auto worker = [&] {
     while (!cancelled) {
       const size_t index = nextChunk++;
@@ -245,7 +246,7 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
       TChunkResult chunk;
       chunk.Rows.Reset(plan.K);
       const bool store = committedRows.load() < storeLimit;
-      (HasPopcount() ? WalkChunkPopcnt : WalkChunkGeneric)(plan, start, chunk, store);
+      walkChunk(plan, start, chunk, store);
       const int64_t combinations = BinomialCount(plan.N - 1 - start.LastPos, plan.K - start.Count);
       chunk.Stage[0] = combinations;
       commit(index, std::move(chunk), combinations);

@@ -17,6 +17,10 @@ struct TWalkResult {
   bool Cancelled = false;
 };
 
+// Which build of the walk's kernel runs: the fastest this processor has, or the one for any
+// x86-64 processor (the tests compare them).
+enum class TWalkKernel { Fastest, Portable };
+
 class TForecastWalk {
 public:
   TForecastWalk(const TMainPrognozFilters& filters, const iArray& source, int combiSize, int maxBall);
@@ -30,7 +34,7 @@ public:
   // Walks the space with `threads` threads (0: all cores), storing at most `storeLimit`
   // passing rows into `table` (reset first) in walk order.
   TWalkResult Run(int threads, int64_t storeLimit, const TWalkProgress& progress,
-                  TCombinationTable& table);
+                  TCombinationTable& table, TWalkKernel kernel = TWalkKernel::Fastest);
 
   struct TPlan;
 

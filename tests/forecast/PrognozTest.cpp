@@ -1,3 +1,4 @@
+#include "forecast/ForecastWalk.h"
 #include "forecast/Prognoz.h"
 
 #include "LotteryFixtures.h"
@@ -145,6 +146,13 @@ TEST(Prognoz, FastWalkEqualsTheOneByOneWalk) {
       EXPECT_EQ(fast.FiltersStatistics, expected.FiltersStatistics) << round;
       EXPECT_EQ(fast.PrognozTable, expected.PrognozTable) << round;
     }
+    // The kernel built for processors without a hardware popcount gives the same walk.
+    TForecastWalk walk(expected.Filters, source, lottery.BallsInDraw, lottery.MaxBall);
+    TCombinationTable rows;
+    const TWalkResult portable = walk.Run(2, expected.NumCombPrognoz, {}, rows, TWalkKernel::Portable);
+    EXPECT_EQ(portable.Filtered, expected.NumCombFiltered) << round;
+    EXPECT_EQ(portable.Statistics, expected.FiltersStatistics) << round;
+    EXPECT_EQ(rows, expected.PrognozTable) << round;
   }
   EXPECT_GE(selective, 6);
 }
