@@ -5,7 +5,9 @@
 // prefix of K-1 balls (even count, pairs, sum, class counts, zone counts, any-range counts)
 // down the loop nest and evaluates every filter for all possible last balls at once as a
 // bit mask over the source positions: the masks are ANDed filter by filter in the chain's
-// order and popcounts give each filter's accepted and denied counts. The space is cut into
+// order and popcounts give each filter's accepted and denied counts. Each mask is one table
+// lookup by a value of the prefix, precomputed for the settings; a filter that is off is a
+// table that allows every ball, so the hot loop never asks which filters are on. The space is cut into
 // chunks (subtrees of the first two balls) handed out to threads on demand; their results
 // are committed in walk order, so the rows and counters equal those of a one-by-one walk.
 
