@@ -64,7 +64,7 @@ struct TPlan {
   bool EvenOn = false, SleepyOn = false, SumOn = false, FirstLastOn = false, ClassOn = false,
        DiffOn = false, AnyOn[10] = {};
   // The masks of allowed last balls, one table per filter, indexed by a value of the prefix.
-  // A filter that is off allows every ball, so the leaf evaluates all of them without a branch.
+  // A filter that is off allows every ball, so the leaf never asks which filters are on.
   std::vector<TWords> EvenLeaf;    // by even count
   std::vector<TWords> SleepyLeaf;  // by SleepyIndex: pair count, first ball 1 or not, last position
   std::vector<TWords> SumLeaf;     // by prefix sum, up to the largest sum of K - 1 source balls
