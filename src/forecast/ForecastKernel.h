@@ -61,8 +61,6 @@ struct TPlan {
   uint64_t GapCounts[256] = {};   // what a gap adds to TPrefix::Counts (zones)
   uint64_t BallAny[256] = {};     // what a ball adds to TPrefix::AnyCounts
 
-  bool EvenOn = false, SleepyOn = false, SumOn = false, FirstLastOn = false, ClassOn = false,
-       DiffOn = false, AnyOn[10] = {};
   // The masks of allowed last balls, one table per filter, indexed by a value of the prefix.
   // A filter that is off allows every ball, so the leaf never asks which filters are on.
   std::vector<TWords> EvenLeaf;    // by even count

@@ -93,13 +93,13 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
   };
   // A filter that is off allows every ball: each of its table entries is the whole source.
   auto allowAll = [&](std::vector<TWords>& table) { std::fill(table.begin(), table.end(), plan.All); };
-  plan.EvenOn = !f.Even.empty();
+  const bool evenOn = !f.Even.empty();
   plan.EvenLeaf = leafTable(f.Even, evenBalls, oddBalls);
-  if (!plan.EvenOn) allowAll(plan.EvenLeaf);
+  if (!evenOn) allowAll(plan.EvenLeaf);
 
   // Only the ball right after the prefix's last and, with ball 1 first in the prefix, MaxBall
   // add a pair to the prefix's count; a ball that is both adds two.
-  plan.SleepyOn = !f.Sleepy.empty();
+  const bool sleepyOn = !f.Sleepy.empty();
   const int maxBallPos = maxBall >= 0 && maxBall < 256 ? plan.PosOfBall[maxBall] : -1;
   plan.SleepyLeaf.resize(plan.SleepyIndex(K, 0, 0));
   for (int pairs = 0; pairs < K; ++pairs)
@@ -109,21 +109,20 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
         for (int q = last + 1; q < plan.N; ++q) {
           const int added = (q == last + 1 && source[static_cast<size_t>(q)] == source[static_cast<size_t>(last)] + 1) +
                             (first == 1 && q == maxBallPos);
-          if (!plan.SleepyOn || SortedContains(f.Sleepy, pairs + added)) mask.Set(q);
+          if (!sleepyOn || SortedContains(f.Sleepy, pairs + added)) mask.Set(q);
         }
       }
 
-  plan.SumOn = !f.SumBalls.empty();
+  const bool sumOn = !f.SumBalls.empty();
   iArray byValue = source;  // the largest sum of a prefix: its K - 1 largest balls
   std::sort(byValue.begin(), byValue.end(), std::greater<>());
   const int maxPrefixSum = std::accumulate(byValue.begin(), byValue.begin() + (K - 1), 0);
   plan.SumLeaf.resize(static_cast<size_t>(maxPrefixSum + 1));
   for (int sum = 0; sum <= maxPrefixSum; ++sum)
     for (int q = 0; q < plan.N; ++q)
-      if (!plan.SumOn || SortedContains(f.SumBalls, int64_t{sum} + source[static_cast<size_t>(q)]))
+      if (!sumOn || SortedContains(f.SumBalls, int64_t{sum} + source[static_cast<size_t>(q)]))
         plan.SumLeaf[static_cast<size_t>(sum)].Set(q);
 
-  plan.FirstLastOn = !f.FirstBall.empty() || !f.LastBall.empty();
   TWords lastMask;
   for (int q = 0; q < plan.N; ++q)
     if (f.LastBall.empty() || SortedContains(f.LastBall, source[static_cast<size_t>(q)])) lastMask.Set(q);
@@ -131,16 +130,16 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
     plan.FirstLeaf[ball] = f.FirstBall.empty() || SortedContains(f.FirstBall, ball) ? lastMask : TWords{};
 
   const size_t countStates = static_cast<size_t>((K + 1) * (K + 1) * (K + 1));
-  plan.ClassOn = !f.HotColdWinCode.empty();
-  plan.DiffOn = !f.DifferencesWinCode.empty();
+  const bool classOn = !f.HotColdWinCode.empty();
+  const bool diffOn = !f.DifferencesWinCode.empty();
   plan.ClassLeaf.resize(countStates);
-  if (!plan.ClassOn) allowAll(plan.ClassLeaf);
+  if (!classOn) allowAll(plan.ClassLeaf);
   std::vector<uint8_t> diffPatterns(countStates);  // which gap patterns fit the zone counts, as 8 bits
   for (int a = 0; a < K; ++a)
     for (int b = 0; b < K; ++b)
       for (int c = 0; c < K; ++c) {
         const size_t index = static_cast<size_t>(plan.CountIndex(a, b, c));
-        if (plan.ClassOn) {
+        if (classOn) {
           // A last ball adds 1 to each class it belongs to.
           for (int q = 0; q < plan.N; ++q) {
             const int ball = source[static_cast<size_t>(q)];
@@ -149,7 +148,7 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
               plan.ClassLeaf[index].Set(q);
           }
         }
-        if (plan.DiffOn)
+        if (diffOn)
           for (int pattern = 0; pattern < 8; ++pattern)
             if (AnyCodeFits(f.DifferencesWinCode, a + (pattern & 1), b + ((pattern >> 1) & 1), c + (pattern >> 2)))
               diffPatterns[index] |= static_cast<uint8_t>(1u << pattern);
@@ -166,7 +165,7 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
   std::vector<uint8_t> sets{0};
   plan.DiffSet.resize(countStates);
   for (size_t index = 0; index < countStates; ++index) {
-    const uint8_t set = plan.DiffOn ? diffPatterns[index] : uint8_t{0xff};
+    const uint8_t set = diffOn ? diffPatterns[index] : uint8_t{0xff};
     auto it = std::find(sets.begin(), sets.end(), set);
     if (it == sets.end()) it = sets.insert(sets.end(), set);
     plan.DiffSet[index] = static_cast<uint16_t>(it - sets.begin());
@@ -182,7 +181,7 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
 
   for (int i = 0; i < 10; ++i) {
     const iArray& set = f.AnyRange[static_cast<size_t>(i)];
-    plan.AnyOn[i] = !set.empty();
+    const bool anyOn = !set.empty();
     TWords in, out;
     for (int q = 0; q < plan.N; ++q) {
       const int ball = source[static_cast<size_t>(q)];
@@ -194,7 +193,7 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
       }
     }
     std::vector<TWords> leaf = leafTable(f.AnyRangeWin[static_cast<size_t>(i)], in, out);
-    if (!plan.AnyOn[i]) allowAll(leaf);
+    if (!anyOn) allowAll(leaf);
     plan.AnyLeaf.insert(plan.AnyLeaf.end(), leaf.begin(), leaf.end());
   }
 }
@@ -257,12 +256,8 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
   for (int t = 1; t < count; ++t) pool.emplace_back(worker);
   worker();
   for (std::thread& thread : pool) thread.join();
-  // A filter that is off passes what reaches it: its stage equals the one before.
-  const bool on[17] = {true, plan.EvenOn, plan.SleepyOn, plan.SumOn, plan.FirstLastOn, plan.ClassOn, plan.DiffOn,
-                       plan.AnyOn[0], plan.AnyOn[1], plan.AnyOn[2], plan.AnyOn[3], plan.AnyOn[4],
-                       plan.AnyOn[5], plan.AnyOn[6], plan.AnyOn[7], plan.AnyOn[8], plan.AnyOn[9]};
+  // A filter that is off allowed every ball, so its stage already equals the one before.
   for (int s = 1; s <= 16; ++s) {
-    if (!on[s]) stages[s] = stages[s - 1];
     TFilterCount& count = result.Statistics[static_cast<size_t>(kFilterOrder[s - 1])];
     count.Accepted = stages[s];
     count.Denied = stages[s - 1] - stages[s];

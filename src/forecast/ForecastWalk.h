@@ -7,9 +7,10 @@
 // bit mask over the source positions: the masks are ANDed filter by filter in the chain's
 // order and popcounts give each filter's accepted and denied counts. Each mask is one table
 // lookup by a value of the prefix, precomputed for the settings; a filter that is off is a
-// table that allows every ball, so the hot loop never asks which filters are on. The space is cut into
-// chunks (subtrees of the first two balls) handed out to threads on demand; their results
-// are committed in walk order, so the rows and counters equal those of a one-by-one walk.
+// table that allows every ball, so the hot loop never asks which filters are on. The space
+// is cut into chunks (subtrees of the first two balls) handed out to threads on demand;
+// their results are committed in walk order, so the rows and counters equal those of a
+// one-by-one walk.
 
 #include "Prognoz.h"
 
@@ -28,10 +29,11 @@ public:
   TForecastWalk(const TMainPrognozFilters& filters, const iArray& source, int combiSize, int maxBall);
   ~TForecastWalk();
   TForecastWalk(const TForecastWalk&) = delete;
+  TForecastWalk& operator=(const TForecastWalk&) = delete;
+
   // Whether the walk takes this space: 2 to kMaxWalkBalls balls per combination out of at
   // most 256 source balls, each below 256 (its packed counts and byte rows need it).
   static bool Takes(int combiSize, const iArray& source);
-  TForecastWalk& operator=(const TForecastWalk&) = delete;
 
   // Walks the space with `threads` threads (0: all cores), storing at most `storeLimit`
   // passing rows into `table` (reset first) in walk order.
