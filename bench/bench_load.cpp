@@ -37,7 +37,7 @@ void BM_LoadDraws100k(benchmark::State& state) {
   for (auto _ : state) {
     TLottery lottery;
     lottery.ReadLotteryFromFileName(path);
-    const TDrawsTexts texts = LoadDraws(lottery, path, QStringLiteral("eng"), host);
+    const TDrawsTexts texts = LoadDraws(lottery, path, QStringLiteral("eng"), host).Texts(lottery);
     if (lottery.Tirazhi.size() != static_cast<size_t>(state.range(0))) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(texts.MemoTirazhiUp.size());
   }

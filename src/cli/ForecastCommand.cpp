@@ -203,7 +203,7 @@ public:
     const int64_t space = BinomialCount(lottery.MaxBall, lottery.BallsInDraw);
     if (space >= kMaxStoredSpace) {
       Err() << "lotrix-cli forecast: " << lottery.BallsInDraw << " of " << lottery.MaxBall
-            << " has " << GroupThousands(QString::number(space))
+            << " has " << GroupThousands(BinomialText(lottery.MaxBall, lottery.BallsInDraw))
             << " combinations; the forecast is offered below 100.000.000\n"
             << Qt::flush;
       return kExitInvalidData;

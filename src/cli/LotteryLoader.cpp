@@ -7,10 +7,10 @@ using namespace Qt::StringLiterals;
 TLoadedLottery LoadLotteryFile(const QString& path, const QString& language, TConsoleHost& host) {
   TLoadedLottery loaded;
   if (!loaded.Lottery.ReadLotteryFromFileName(path)) {
-    host.ShowMessage(FileNameErrorMessage(language));
+    host.ShowMessage(FileNameErrorMessage(language, path));
     return loaded;
   }
-  loaded.Texts = LoadDraws(loaded.Lottery, path, language, host);
+  loaded.Loaded = LoadDraws(loaded.Lottery, path, language, host);
   loaded.Lottery.SetDrawRange();
   loaded.Lottery.UpdateLottoClass();
   loaded.Valid = !loaded.Lottery.Tirazhi.empty();

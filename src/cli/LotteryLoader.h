@@ -8,7 +8,7 @@
 
 struct TLoadedLottery {
   TLottery Lottery;
-  TDrawsTexts Texts;
+  TDrawsLoad Loaded;
   bool Valid = false;  // a valid file name and a history that passed the check
 };
 

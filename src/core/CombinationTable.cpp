@@ -12,23 +12,41 @@
 namespace {
 
 constexpr size_t kHugePage = size_t{2} << 20;
+// Blocks from this size on are mapped pages of their own.
+constexpr size_t kMappedBlock = size_t{1} << 20;
 
-// A block for a big table: aligned to huge pages and advised to use them, so that filling
-// 100 MB does not walk 25,000 small pages. The memory is not touched here.
+// A block for a table. A big one is mapped and advised to use huge pages, so that filling
+// 100 MB does not walk 25,000 small pages, and unmapped when freed: the walk's threads make
+// and free many chunk tables, and the heap would keep each thread's freed ones. The memory
+// is not touched here.
 uint8_t* AllocateBlock(size_t bytes) {
   if (bytes == 0) return nullptr;
-  void* block = nullptr;
-  const size_t alignment = bytes >= kHugePage ? kHugePage : alignof(std::max_align_t);
-  if (posix_memalign(&block, alignment, bytes) != 0) throw std::bad_alloc();
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-  if (alignment == kHugePage) madvise(block, bytes - bytes % kHugePage, MADV_HUGEPAGE);
+#if defined(__linux__)
+  if (bytes >= kMappedBlock) {
+    void* block = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED) throw std::bad_alloc();
+#if defined(MADV_HUGEPAGE)
+    if (bytes >= kHugePage) madvise(block, bytes, MADV_HUGEPAGE);
 #endif
+    return static_cast<uint8_t*>(block);
+  }
+#endif
+  void* block = std::malloc(bytes);
+  if (block == nullptr) throw std::bad_alloc();
   return static_cast<uint8_t*>(block);
 }
 
 }  // namespace
 
-void TCombinationTable::TFree::operator()(uint8_t* p) const { std::free(p); }
+void TCombinationBlockFree::operator()(uint8_t* p) const {
+#if defined(__linux__)
+  if (Bytes >= kMappedBlock) {
+    munmap(p, Bytes);
+    return;
+  }
+#endif
+  std::free(p);
+}
 
 TCombinationTable::TCombinationTable(const TCombinationTable& other) : m_rowLength(other.m_rowLength) {
   AppendRows(other, other.m_rows);
@@ -51,7 +69,8 @@ void TCombinationTable::Reset(int rowLength) {
 
 void TCombinationTable::Reserve(int64_t rows) {
   if (rows <= m_capacity || m_rowLength <= 0) return;
-  std::unique_ptr<uint8_t[], TFree> block(AllocateBlock(static_cast<size_t>(rows * m_rowLength)));
+  const size_t bytes = static_cast<size_t>(rows * m_rowLength);
+  std::unique_ptr<uint8_t[], TCombinationBlockFree> block(AllocateBlock(bytes), TCombinationBlockFree{bytes});
   if (m_rows > 0) std::memcpy(block.get(), m_data.get(), static_cast<size_t>(m_rows * m_rowLength));
   m_data = std::move(block);
   m_capacity = rows;

@@ -8,6 +8,13 @@
 #include <memory>
 #include <span>
 
+// Frees a table's block of `Bytes` bytes: big blocks are mapped pages, returned to the
+// system at once (the heap would keep them in the arena of the thread that freed them).
+struct TCombinationBlockFree {
+  size_t Bytes = 0;
+  void operator()(uint8_t* p) const;
+};
+
 class TCombinationTable {
 public:
   TCombinationTable() = default;
@@ -46,13 +53,11 @@ public:
   bool operator==(const TCombinationTable& other) const;
 
 private:
-  struct TFree {
-    void operator()(uint8_t* p) const;
-  };
+
   void Grow(int64_t minRows);
 
   int m_rowLength = 0;
   int64_t m_rows = 0;
   int64_t m_capacity = 0;
-  std::unique_ptr<uint8_t[], TFree> m_data;
+  std::unique_ptr<uint8_t[], TCombinationBlockFree> m_data;
 };

@@ -219,6 +219,34 @@ int64_t BinomialCount(int n, int k) {
   return static_cast<int64_t>(result);
 }
 
+QString BinomialText(int n, int k) {
+  if (k < 0 || n < 0 || k > n) return QStringLiteral("0");
+  k = std::min(k, n - k);
+  // Little-endian limbs of nine decimal digits; result * (n - k + i) / i stays exact.
+  constexpr uint64_t kBase = 1'000'000'000;
+  std::vector<uint64_t> limbs{1};
+  for (int i = 1; i <= k; ++i) {
+    uint64_t carry = 0;
+    for (uint64_t& limb : limbs) {
+      const uint64_t product = limb * static_cast<uint64_t>(n - k + i) + carry;
+      limb = product % kBase;
+      carry = product / kBase;
+    }
+    for (; carry > 0; carry /= kBase) limbs.push_back(carry % kBase);
+    uint64_t remainder = 0;
+    for (auto limb = limbs.rbegin(); limb != limbs.rend(); ++limb) {
+      const uint64_t value = remainder * kBase + *limb;
+      *limb = value / static_cast<uint64_t>(i);
+      remainder = value % static_cast<uint64_t>(i);
+    }
+    while (limbs.size() > 1 && limbs.back() == 0) limbs.pop_back();
+  }
+  QString text = QString::number(limbs.back());
+  for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb)
+    text += QString::number(*limb).rightJustified(9, u'0');
+  return text;
+}
+
 int64_t RoundHalfEven(double x) { return static_cast<int64_t>(std::nearbyint(x)); }
 
 bool NextIndexCombination(iArray& positions, int n) {

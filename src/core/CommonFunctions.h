@@ -58,6 +58,10 @@ double Binomial(int n, int k);
 // C(n, k) exactly, saturating at INT64_MAX; 0 when k < 0 or k > n. Counts of combinations
 // use this, since Binomial gives 0 for every n of 171 or more.
 int64_t BinomialCount(int n, int k);
+// The exact decimal digits of C(n, k), however large ("0" when k < 0 or k > n): the count
+// of a space too large for BinomialCount, never a capped value shown as if exact. Its cost
+// grows as k times the digits, so it is meant for lottery sizes (n up to a few thousand).
+QString BinomialText(int n, int k);
 // Nearest integer, halves to the even integer.
 int64_t RoundHalfEven(double x);
 

@@ -2,13 +2,16 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <algorithm>
+#include <array>
 #include <limits>
+#include <utility>
 
+#include "AtomicWrite.h"
 #include "Host.h"
+#include "ReportPane.h"
 
 using namespace Qt::StringLiterals;
 
@@ -61,7 +64,7 @@ QString SavedMessage(const QString& language) {
 
 // Reads draw rows incrementally: text may arrive in pieces (a file decoded chunk by chunk),
 // a number or a line may span pieces. Digits are '0'..'9' only; a run above 2147483647 is
-// dropped; CR and LF end a line; lines without numbers give no row.
+// dropped and its row noted; CR and LF end a line; lines without numbers give no row.
 class TDrawRowsReader {
 public:
   explicit TDrawRowsReader(int64_t maxRows) : m_maxRows(maxRows) {}
@@ -89,19 +92,22 @@ public:
     return EndLine();
   }
 
-  iArray2D Rows;
+  TDrawRows Rows;
 
 private:
   void EndRun() {
     if (m_inRun && !m_overflow) m_row.push_back(static_cast<int32_t>(m_run));
+    if (m_inRun && m_overflow) m_rowLostNumber = true;
     m_inRun = false;
     m_overflow = false;
     m_run = 0;
   }
   bool EndLine() {
-    if (m_row.empty()) return true;
-    if (static_cast<int64_t>(Rows.size()) >= m_maxRows) return false;
-    Rows.push_back(std::move(m_row));
+    const bool lost = std::exchange(m_rowLostNumber, false);
+    if (m_row.empty()) return true;  // a line whose only number was too large gives no row
+    if (static_cast<int64_t>(Rows.Rows.size()) >= m_maxRows) return false;
+    if (lost) Rows.RowsWithTooLargeNumbers.push_back(static_cast<int64_t>(Rows.Rows.size()));
+    Rows.Rows.push_back(std::move(m_row));
     m_row = iArray();
     return true;
   }
@@ -111,58 +117,110 @@ private:
   int64_t m_run = 0;
   bool m_inRun = false;
   bool m_overflow = false;
+  bool m_rowLostNumber = false;
 };
 
+enum class TReadFault { None, Missing, NotRegular, Unreadable, TooLarge, TooManyRows, NotText };
+
 // Reads the rows of a draws file. The text is decoded as UTF-8 unless the file starts with a
-// UTF-16 or UTF-32 byte-order mark; only ASCII digits and line ends matter. False when the
-// file cannot be read or passes the size or row bounds.
-bool ReadDrawsFile(const QString& path, iArray2D& rows) {
+// UTF-16 or UTF-32 byte-order mark; only ASCII digits and line ends matter. A NUL byte in a
+// file without a mark means it is no plain text (UTF-16 without a mark, or binary).
+TReadFault ReadDrawsFile(const QString& path, TDrawRows& rows, QString& reason) {
+  const QFileInfo info(path);
+  if (!info.exists()) return TReadFault::Missing;
+  if (!info.isFile()) return TReadFault::NotRegular;
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  if (file.size() > kMaxDrawsFileBytes) return false;
+  if (!file.open(QIODevice::ReadOnly)) {
+    reason = file.errorString();
+    return TReadFault::Unreadable;
+  }
+  if (file.size() > kMaxDrawsFileBytes) return TReadFault::TooLarge;
 
   constexpr qint64 kChunk = 1 << 20;
   TDrawRowsReader reader(kMaxDrawRows);
   QStringDecoder decoder;
+  bool marked = false;
   int64_t total = 0;
   for (;;) {
     const QByteArray chunk = file.read(kChunk);
     if (chunk.isEmpty()) break;
     total += chunk.size();
-    if (total > kMaxDrawsFileBytes) return false;  // a file that grew while being read
+    if (total > kMaxDrawsFileBytes) return TReadFault::TooLarge;  // it grew while being read
     if (!decoder.isValid()) {
       const auto encoding = QStringConverter::encodingForData(chunk);
+      marked = encoding.has_value();
       decoder = QStringDecoder(encoding.value_or(QStringConverter::Utf8));
     }
+    if (!marked && chunk.contains('\0')) return TReadFault::NotText;
     const QString text = decoder.decode(chunk);
-    if (!reader.Feed(text)) return false;
+    if (!reader.Feed(text)) return TReadFault::TooManyRows;
   }
-  if (file.error() != QFileDevice::NoError) return false;
-  if (!reader.Finish()) return false;
+  if (file.error() != QFileDevice::NoError) {
+    reason = file.errorString();
+    return TReadFault::Unreadable;
+  }
+  if (!reader.Finish()) return TReadFault::TooManyRows;
   rows = std::move(reader.Rows);
-  return true;
+  return TReadFault::None;
 }
 
-// Writes the text as UTF-8, replacing the file only when everything was written (the old
-// content survives any failure). An existing file that is not a writable regular file fails.
-bool WriteTextFile(const QString& path, const QString& text) {
-  if (path.isEmpty()) return false;
-  const QFileInfo info(path);
-  if (info.exists() && (!info.isFile() || !info.isWritable())) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = text.toUtf8();
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
+QString Quoted(const QString& text) { return kQuote + text + kQuote; }
+
+QString Grouped(int64_t value) { return GroupThousands(QString::number(value)); }
+
+// The message of a file the reader refused; the load-failed message follows it.
+QString ReadFaultMessage(TReadFault fault, const QString& language, const QString& path,
+                         const QString& reason) {
+  const bool russian = IsRussian(language);
+  const QString file = (russian ? u"Файл тиражей "_s : u"The draws file "_s) + Quoted(path);
+  switch (fault) {
+    case TReadFault::None:
+      break;
+    case TReadFault::Missing:
+      return FileNotFoundMessage(language, path);
+    case TReadFault::NotRegular:
+      return file + (russian ? u" - не текстовый файл тиражей: это папка или устройство."_s
+                             : u" is not a plain-text draws file: it is a folder or a device."_s);
+    case TReadFault::NotText:
+      return file + (russian ? u" - не текстовый файл тиражей: в нём есть нулевые байты "
+                               u"(UTF-16 без метки порядка байтов или двоичный файл)."_s
+                             : u" is not a plain-text draws file: it holds NUL bytes (UTF-16 "
+                               u"without a byte-order mark, or a binary file)."_s);
+    case TReadFault::Unreadable:
+      return file + (russian ? u" не читается: "_s : u" cannot be read: "_s) + reason;
+    case TReadFault::TooLarge:
+      return file + (russian ? u" больше %1 байт (128 МБ), а это наибольший файл, который "
+                               u"читает программа."_s
+                             : u" is larger than %1 bytes (128 MB), the largest file this "
+                               u"program reads."_s)
+                        .arg(Grouped(kMaxDrawsFileBytes));
+    case TReadFault::TooManyRows:
+      return file + (russian ? u" содержит больше %1 строк с числами, а это наибольшее число "
+                               u"тиражей, которое читает программа."_s
+                             : u" holds more than %1 lines with numbers, the most draws this "
+                               u"program reads."_s)
+                        .arg(Grouped(kMaxDrawRows));
   }
-  return file.commit();
+  return {};
 }
 
-void AppendRightAligned(QString& out, int32_t value, qsizetype width) {
-  const QString number = QString::number(value);
-  for (qsizetype i = number.size(); i < width; ++i) out += u' ';
-  out += number;
+QString TooLargeNumberNote(const QString& language) {
+  return Choose(language,
+                u"This line holds a number above 2147483647: it is too large and was not read."_s,
+                u"В этой строке есть число больше 2147483647: оно слишком велико и не прочитано."_s);
+}
+
+QString WriteFailedMessage(const QString& language, const QString& path, const QString& reason) {
+  return Choose(language, u"The draw results could not be written to the file "_s,
+                u"Результаты тиражей не удалось записать в файл "_s) +
+         Quoted(path) + kCR + reason;
+}
+
+// The file name without folder and last extension, which gives the lottery.
+QString BaseName(const QString& path) {
+  QString name = QFileInfo(path).fileName();
+  if (const qsizetype dot = name.lastIndexOf(u'.'); dot >= 0) name.truncate(dot);
+  return name;
 }
 
 }  // namespace
@@ -170,9 +228,7 @@ void AppendRightAligned(QString& out, int32_t value, qsizetype width) {
 bool IsRussian(const QString& language) { return language == u"rus"_s; }
 
 bool TLottery::ReadLotteryFromFileName(const QString& path) {
-  Name = QFileInfo(path).fileName();
-  const qsizetype dot = Name.lastIndexOf(u'.');
-  if (dot >= 0) Name.truncate(dot);
+  Name = BaseName(path);
   const iArray numbers = ExtractNumbers(Name);
   BallsInDraw = numbers.size() >= 2 ? numbers[0] : 0;
   MaxBall = numbers.size() >= 2 ? numbers[1] : 0;
@@ -230,21 +286,76 @@ int TLottery::CountHitsInDraw(const iArray& values, int n) const {
   return CountCommon(values, DrawBalls(n));
 }
 
-QString FileNameErrorMessage(const QString& language) {
-  if (IsRussian(language))
-    return u"Ошибка наименования файла."_s + kCR +
-           u"Переименуйте файл с исходными данными, как описано в инструкции "_s + kQuote +
-           u"Lotrix. Описание.pdf"_s + kQuote + u"."_s;
-  return u"File name error."_s + kCR + u"Rename source data file as described in the Help "_s +
-         kQuote + u"Lotrix. Описание.pdf"_s + kQuote + u"."_s;
+TFileNameFault FileNameFault(const QString& path) {
+  const iArray numbers = ExtractNumbers(BaseName(path));
+  if (numbers.size() < 2) return TFileNameFault::FewerThanTwoNumbers;
+  if (numbers[0] <= 0 || numbers[1] <= 0) return TFileNameFault::ZeroNumber;
+  if (numbers[0] >= numbers[1]) return TFileNameFault::BallsNotBelowMax;
+  if (numbers[1] > kMaxBallLimit) return TFileNameFault::MaxBallTooLarge;
+  return TFileNameFault::None;
+}
+
+QString FileNameErrorMessage(const QString& language, const QString& path) {
+  const bool russian = IsRussian(language);
+  const QString message =
+      russian ? u"Ошибка наименования файла."_s + kCR +
+                    u"Переименуйте файл с исходными данными, как описано в инструкции "_s +
+                    Quoted(u"Lotrix. Описание.pdf"_s) + u"."_s
+              : u"File name error."_s + kCR + u"Rename source data file as described in the Help "_s +
+                    Quoted(u"Lotrix. Описание.pdf"_s) + u"."_s;
+  const iArray numbers = ExtractNumbers(BaseName(path));
+  const int k = numbers.size() > 0 ? numbers[0] : 0;
+  const int n = numbers.size() > 1 ? numbers[1] : 0;
+  switch (FileNameFault(path)) {
+    case TFileNameFault::None:
+      break;
+    case TFileNameFault::FewerThanTwoNumbers:
+      return message + kCR +
+             (russian ? u"В имени %1 меньше двух чисел: первое - число шаров в тираже, второе - "
+                        u"наибольший номер шара (\"6x49 lotto.txt\")."_s
+                      : u"The name %1 holds fewer than two numbers: the first is the balls per "
+                        u"draw, the second the highest ball (\"6x49 lotto.txt\")."_s)
+                 .arg(Quoted(BaseName(path)));
+    case TFileNameFault::ZeroNumber:
+      return message + kCR +
+             (russian ? u"Число шаров в тираже (K = %1) и наибольший номер шара (N = %2) должны "
+                        u"быть больше 0."_s
+                      : u"The balls per draw (K = %1) and the highest ball (N = %2) must be "
+                        u"above 0."_s)
+                 .arg(k)
+                 .arg(n);
+    case TFileNameFault::BallsNotBelowMax:
+      return message + kCR +
+             (russian ? u"Число шаров в тираже (K = %1) должно быть меньше наибольшего номера "
+                        u"шара (N = %2)."_s
+                      : u"The balls per draw (K = %1) must be fewer than the highest ball "
+                        u"(N = %2)."_s)
+                 .arg(k)
+                 .arg(n);
+    case TFileNameFault::MaxBallTooLarge:
+      return message + kCR +
+             (russian ? u"Наибольший номер шара (N = %1) должен быть не больше %2."_s
+                      : u"The highest ball (N = %1) must be at most %2."_s)
+                 .arg(n)
+                 .arg(kMaxBallLimit);
+  }
+  return message;
 }
 
 bool ValidateDraws(const iArray2D& table, int ballsInDraw, int maxBall, const QString& language,
-                   THost& host) {
+                   THost& host, std::span<const int64_t> rowsWithTooLargeNumbers) {
   if (table.empty()) return false;
   const bool russian = IsRussian(language);
+  // The first fault's message, with the note when its row lost a number too large to read.
+  auto fault = [&](size_t row, const QString& message) {
+    const bool lost = std::binary_search(rowsWithTooLargeNumbers.begin(),
+                                         rowsWithTooLargeNumbers.end(), static_cast<int64_t>(row));
+    host.ShowMessage(lost ? message + kCR + TooLargeNumberNote(language) : message);
+    return false;
+  };
   int64_t previous = 0;
   iArray sorted;
+  std::array<int32_t, kMaxBallLimit + 1> seenInRow{};  // the row stamp of each ball
   for (size_t r = 0; r < table.size(); ++r) {
     const iArray& row = table[r];
     const int64_t line = static_cast<int64_t>(r) + 1;
@@ -253,60 +364,95 @@ bool ValidateDraws(const iArray2D& table, int ballsInDraw, int maxBall, const QS
     // The largest draw number leaves no number for the next draw, so it is a draw number
     // fault wherever it stands.
     if ((r > 0 && draw != previous + 1) || draw == std::numeric_limits<int32_t>::max()) {
-      host.ShowMessage(
-          russian ? u"Ошибка в строке %1: Неправильный номер тиража %2"_s.arg(line).arg(draw)
-                  : u"Error at line %1: Draw number error %2"_s.arg(line).arg(draw));
-      return false;
+      return fault(r, russian ? u"Ошибка в строке %1: Неправильный номер тиража %2"_s.arg(line).arg(draw)
+                              : u"Error at line %1: Draw number error %2"_s.arg(line).arg(draw));
     }
     previous = draw;
     const int64_t balls = row.empty() ? 0 : static_cast<int64_t>(row.size()) - 1;
     if (balls > ballsInDraw) {
-      host.ShowMessage(
-          LineAndDraw(language, line, draw) +
-          (russian ? u"Шаров больше, чем %1."_s : u"Numbers more than %1."_s).arg(ballsInDraw));
-      return false;
+      return fault(r, LineAndDraw(language, line, draw) +
+                          (russian ? u"Шаров больше, чем %1."_s : u"Numbers more than %1."_s).arg(ballsInDraw));
     }
     if (balls < ballsInDraw) {
-      host.ShowMessage(
-          LineAndDraw(language, line, draw) +
-          (russian ? u"Шаров меньше, чем %1."_s : u"Numbers less than %1."_s).arg(ballsInDraw));
-      return false;
+      return fault(r, LineAndDraw(language, line, draw) +
+                          (russian ? u"Шаров меньше, чем %1."_s : u"Numbers less than %1."_s).arg(ballsInDraw));
     }
     for (int64_t i = 1; i <= balls; ++i) {
       const int32_t ball = row[static_cast<size_t>(i)];
       if (ball < 1 || ball > maxBall) {
-        host.ShowMessage(
-            LineAndDraw(language, line, draw) +
-            (russian ? u"Шар вне диапазона 1 - %1."_s : u"There is a number out of range 1 - %1."_s)
-                .arg(maxBall));
-        return false;
+        return fault(r, LineAndDraw(language, line, draw) +
+                            (russian ? u"Шар вне диапазона 1 - %1."_s : u"There is a number out of range 1 - %1."_s)
+                                .arg(maxBall));
       }
     }
     if (balls > 1) {
-      sorted.assign(row.begin() + 1, row.end());
-      std::sort(sorted.begin(), sorted.end());
-      if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
-        host.ShowMessage(LineAndDraw(language, line, draw) +
-                         (russian ? u"Есть одинаковые Шары."_s : u"There are same numbers."_s));
-        return false;
+      // Every ball is in 1..maxBall by now: a ball seen before in this row is marked with it.
+      bool repeated = false;
+      if (maxBall <= kMaxBallLimit) {
+        const int32_t stamp = static_cast<int32_t>(r % std::numeric_limits<int32_t>::max()) + 1;
+        for (int64_t i = 1; i <= balls && !repeated; ++i) {
+          int32_t& seen = seenInRow[static_cast<size_t>(row[static_cast<size_t>(i)])];
+          repeated = seen == stamp;
+          seen = stamp;
+        }
+      } else {
+        sorted.assign(row.begin() + 1, row.end());
+        std::sort(sorted.begin(), sorted.end());
+        repeated = std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end();
       }
+      if (repeated)
+        return fault(r, LineAndDraw(language, line, draw) +
+                            (russian ? u"Есть одинаковые Шары."_s : u"There are same numbers."_s));
     }
   }
   return true;
 }
 
-QString ShowDraws(const iArray2D& table) {
+namespace {
+
+// Writes value right-aligned in `width` characters (a wider number in full) at p.
+char16_t* WritePadded(char16_t* p, int32_t value, int width) {
+  char16_t digits[12];
+  int n = 0;
+  uint32_t v = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+  do {
+    digits[n++] = static_cast<char16_t>(u'0' + v % 10);
+    v /= 10;
+  } while (v != 0);
+  if (value < 0) digits[n++] = u'-';
+  for (int i = n; i < width; ++i) *p++ = u' ';
+  while (n > 0) *p++ = digits[--n];
+  return p;
+}
+
+}  // namespace
+
+void AppendDraws(QString& out, const iArray2D& table, size_t first, size_t end, TBallOrder order,
+                 QStringView lineEnd) {
+  iArray balls;
+  for (size_t r = first; r < end && r < table.size(); ++r) {
+    const iArray& row = table[r];
+    if (row.empty()) continue;
+    balls.assign(row.begin() + 1, row.end());
+    if (order == TBallOrder::Sorted) std::sort(balls.begin(), balls.end());
+    // Written straight into the text: no number is wider than 11 characters.
+    const qsizetype start = out.size();
+    out.resize(start + 11 + 3 + 11 * static_cast<qsizetype>(balls.size()) + lineEnd.size());
+    char16_t* p = reinterpret_cast<char16_t*>(out.data()) + start;
+    p = WritePadded(p, row[0], 5);
+    for (int i = 0; i < 3; ++i) *p++ = u' ';
+    for (const int32_t ball : balls) p = WritePadded(p, ball, 4);
+    for (const QChar c : lineEnd) *p++ = c.unicode();
+    out.resize(p - reinterpret_cast<char16_t*>(out.data()));
+  }
+}
+
+QString ShowDraws(const iArray2D& table, TBallOrder order) {
   size_t numbers = 0;
   for (const iArray& row : table) numbers += row.size();
   QString text;
   text.reserve(static_cast<qsizetype>(numbers * 4 + table.size() * 6));
-  for (const iArray& row : table) {
-    if (row.empty()) continue;
-    AppendRightAligned(text, row[0], 5);
-    text += u"   "_s;
-    for (size_t i = 1; i < row.size(); ++i) AppendRightAligned(text, row[i], 4);
-    text += u"\r\n"_s;
-  }
+  AppendDraws(text, table, 0, table.size(), order, u"\r\n");
   return text;
 }
 
@@ -317,48 +463,60 @@ iArray2D OrderedDraws(const iArray2D& table) {
   return ordered;
 }
 
-iArray2D ReadDrawRows(QStringView text) {
+TDrawRows ReadDrawRows(QStringView text) {
   TDrawRowsReader reader(std::numeric_limits<int64_t>::max());
   reader.Feed(text);
   reader.Finish();
   return std::move(reader.Rows);
 }
 
-TDrawsTexts LoadDraws(TLottery& lottery, const QString& path, const QString& language,
-                      THost& host) {
-  iArray2D rows;
-  if (!QFileInfo(path).isFile()) {
-    host.ShowMessage(FileNotFoundMessage(language, path));
-  } else if (!ReadDrawsFile(path, rows)) {
-    // Unreadable, or beyond the reader's bounds: loaded as a file without lines.
-    rows.clear();
-  }
+TDrawsTexts TDrawsLoad::Texts(const TLottery& lottery) const {
+  if (!FaultyRows.empty()) return {ShowDraws(FaultyRows), QString()};
+  return {ShowDraws(lottery.Tirazhi), ShowDraws(lottery.Tirazhi, TBallOrder::Sorted)};
+}
 
-  TDrawsTexts texts;
-  texts.MemoTirazhi = ShowDraws(rows);  // before the check, so a faulty history can be corrected
-  if (ValidateDraws(rows, lottery.BallsInDraw, lottery.MaxBall, language, host)) {
-    texts.MemoTirazhiUp = ShowDraws(OrderedDraws(rows));
-    lottery.Tirazhi = std::move(rows);
+TDrawsLoad LoadDraws(TLottery& lottery, const QString& path, const QString& language,
+                     THost& host) {
+  TDrawRows rows;
+  QString reason;
+  const TReadFault read = ReadDrawsFile(path, rows, reason);
+  // A file the reader refused is loaded as a file without lines.
+  if (read != TReadFault::None) host.ShowMessage(ReadFaultMessage(read, language, path, reason));
+
+  TDrawsLoad load;
+  if (ValidateDraws(rows.Rows, lottery.BallsInDraw, lottery.MaxBall, language, host,
+                    rows.RowsWithTooLargeNumbers)) {
+    lottery.Tirazhi = std::move(rows.Rows);
   } else {
     lottery.Tirazhi.clear();
+    load.FaultyRows = std::move(rows.Rows);  // for the editor, so a faulty history can be corrected
     host.ShowMessage(LoadFailedMessage(language));
   }
-  return texts;
+  return load;
 }
 
 TSaveOutcome SaveDraws(TLottery& lottery, const QString& memoText, const QString& path,
                        const QString& language, THost& host) {
-  const iArray2D rows = ReadDrawRows(memoText);
-  if (!ValidateDraws(rows, lottery.BallsInDraw, lottery.MaxBall, language, host)) {
+  const TDrawRows rows = ReadDrawRows(memoText);
+  if (!ValidateDraws(rows.Rows, lottery.BallsInDraw, lottery.MaxBall, language, host,
+                     rows.RowsWithTooLargeNumbers)) {
     lottery.Tirazhi.clear();
     host.ShowMessage(NotSavedMessage(language));
     return TSaveOutcome::Invalid;
   }
-  // A path that cannot be written is reported by the save dialog alone, without words.
-  bool written = WriteTextFile(path, memoText);
+  const QByteArray bytes = memoText.toUtf8();
+  // A failed write says which file and why; an empty path (no file yet) goes straight to the
+  // dialog, as does a failed one.
+  auto write = [&](const QString& target) {
+    const TWriteOutcome outcome = WriteFileAtomically(target, bytes);
+    if (!outcome.Written && !target.isEmpty())
+      host.ShowMessage(WriteFailedMessage(language, target, outcome.Reason));
+    return outcome.Written;
+  };
+  bool written = write(path);
   if (!written) {
     const QString chosen = host.AskSaveFile();
-    if (!chosen.isEmpty()) written = WriteTextFile(chosen, memoText);
+    if (!chosen.isEmpty()) written = write(chosen);
   }
   // When nothing was written the table is left as it was: the caller must not re-open the
   // lottery then, since re-opening would replace the user's unsaved edits with the file.

@@ -7,9 +7,10 @@
 
 #include <QString>
 
-#include <span>
 #include <QStringView>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 #include "CommonFunctions.h"
 
@@ -57,35 +58,60 @@ public:
   int CountHitsInDraw(const iArray& values, int n) const;
 };
 
-QString FileNameErrorMessage(const QString& language);
+// Why a file name gives no valid lottery, or None.
+enum class TFileNameFault { None, FewerThanTwoNumbers, ZeroNumber, BallsNotBelowMax, MaxBallTooLarge };
+TFileNameFault FileNameFault(const QString& path);
+// The file-name error message, with a line that says which part of the rule the name breaks.
+QString FileNameErrorMessage(const QString& language, const QString& path);
+
+// The draw rows of a text and the rows that lost a number above 2147483647 (dropped, as
+// every reader of numbers drops it), so that a fault on such a line can say why.
+struct TDrawRows {
+  iArray2D Rows;
+  std::vector<int64_t> RowsWithTooLargeNumbers;  // row indexes, ascending
+};
 
 // Checks a draw table against a lottery: consecutive draw numbers, exactly K balls per row,
-// every ball in 1..N, no repeated ball. The first fault's message goes to the host. An empty
-// table is invalid without a message. Linear in the size of the table.
+// every ball in 1..N, no repeated ball. The first fault's message goes to the host (with a
+// line about a too-large number when its row lost one). An empty table is invalid without
+// a message. Linear in the size of the table.
 bool ValidateDraws(const iArray2D& table, int ballsInDraw, int maxBall, const QString& language,
-                   THost& host);
+                   THost& host, std::span<const int64_t> rowsWithTooLargeNumbers = {});
 
 // The written form of a table: per row the draw number right-aligned in 5 characters,
 // 3 spaces, each ball right-aligned in 4 characters; every line ended by CR LF. Rows without
-// elements give no line.
-QString ShowDraws(const iArray2D& table);
+// elements give no line. Sorted: the balls of each row in ascending order (the ordered view).
+enum class TBallOrder { AsDrawn, Sorted };
+QString ShowDraws(const iArray2D& table, TBallOrder order = TBallOrder::AsDrawn);
+// Appends the written form of rows first..end-1 with the given line end, for callers that
+// stream a long history instead of holding its whole text.
+void AppendDraws(QString& out, const iArray2D& table, size_t first, size_t end, TBallOrder order,
+                 QStringView lineEnd);
 // The same rows with the balls of each sorted ascending, the draw number still first.
 iArray2D OrderedDraws(const iArray2D& table);
 
 // The draw rows of a text: per line its unsigned decimal numbers, lines without numbers
 // dropped (the same reading as TextToRows of the text's lines). Linear; never holds more
 // than the rows themselves.
-iArray2D ReadDrawRows(QStringView text);
+TDrawRows ReadDrawRows(QStringView text);
 
 struct TDrawsTexts {
   QString MemoTirazhi;    // the rows read, in written form (also when they are faulty)
   QString MemoTirazhiUp;  // the ordered view; empty when the rows are faulty
 };
 
-// Loads and checks the draws file into lottery.Tirazhi (emptied when the check fails) and
-// returns the texts of the two draw editors. Messages: file not found, the first fault,
-// load failed.
-TDrawsTexts LoadDraws(TLottery& lottery, const QString& path, const QString& language, THost& host);
+// What a load leaves besides lottery.Tirazhi: the rows of a faulty file, which the draws
+// editor shows for correction. The editor texts are made only by whoever shows them: the
+// two texts of a long history take more memory than its table.
+struct TDrawsLoad {
+  iArray2D FaultyRows;
+  TDrawsTexts Texts(const TLottery& lottery) const;
+};
+
+// Loads and checks the draws file into lottery.Tirazhi (emptied when the check fails).
+// Messages: file not found, not a plain-text file, unreadable, beyond the size or row bound,
+// the first fault, load failed.
+TDrawsLoad LoadDraws(TLottery& lottery, const QString& path, const QString& language, THost& host);
 
 enum class TSaveOutcome {
   Invalid,     // the text failed the check: Tirazhi emptied, not-saved message, file untouched
@@ -94,7 +120,8 @@ enum class TSaveOutcome {
 };
 
 // Checks the editor's text and writes it unchanged to path (atomically); when that fails,
-// asks for another file with the save dialog. The caller re-opens the lottery only on Saved.
+// says which file and why, and asks for another file with the save dialog. A failed write
+// never replaces a file. The caller re-opens the lottery only on Saved.
 TSaveOutcome SaveDraws(TLottery& lottery, const QString& memoText, const QString& path,
                        const QString& language, THost& host);
 

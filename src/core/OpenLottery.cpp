@@ -49,13 +49,13 @@ TOpenResult OpenLottery(TSettings& settings, THost& host, const QString& dialogS
     }
   }
   if (!nameRead) {
-    host.ShowMessage(FileNameErrorMessage(result.Language));
+    host.ShowMessage(FileNameErrorMessage(result.Language, path));
     settings.WriteSetting(reopen01, QString());
     result.BadFileName = true;
   }
 
   result.Path = path;
-  if (lottery.IsValid()) result.Texts = LoadDraws(lottery, path, result.Language, host);
+  if (lottery.IsValid()) result.Loaded = LoadDraws(lottery, path, result.Language, host);
   lottery.SetDrawRange();
   lottery.UpdateLottoClass();
   return result;

@@ -15,7 +15,7 @@ struct TOpenResult {
   TLottery Lottery;
   QString Language;          // the interface language, repaired to "rus" when needed
   QString Path;              // the draws file that was (or would have been) loaded
-  TDrawsTexts Texts;         // the texts of the two draw editors
+  TDrawsLoad Loaded;         // what the draw editors show (see TDrawsLoad::Texts)
   bool BadFileName = false;  // the file name gave no lottery: "Reopen01" was cleared, the
                              // caller closes the program
   bool Cancelled = false;    // the open dialog was cancelled

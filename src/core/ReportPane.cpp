@@ -55,6 +55,19 @@ QString PadRight(int width, const QString& text) {
 
 QString IntPadLeft(int width, int64_t value) { return PadLeft(width, QString::number(value)); }
 
+void AppendIntPadLeft(QString& text, int64_t value, int width) {
+  char16_t digits[24];
+  int n = 0;
+  uint64_t v = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    digits[n++] = static_cast<char16_t>(u'0' + v % 10);
+    v /= 10;
+  } while (v != 0);
+  if (value < 0) digits[n++] = u'-';
+  for (int i = n; i < width; ++i) text += u' ';
+  while (n > 0) text += QChar(digits[--n]);
+}
+
 QString ZeroPad(int width, int64_t value) {
   const QString digits = QString::number(value);
   return digits.size() >= width ? digits : QString(width - digits.size(), u'0') + digits;

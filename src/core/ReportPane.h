@@ -77,6 +77,8 @@ private:
 QString PadLeft(int width, const QString& text);
 QString PadRight(int width, const QString& text);
 QString IntPadLeft(int width, int64_t value);
+// Appends IntPadLeft(width, value) without a temporary string, for lists of millions.
+void AppendIntPadLeft(QString& text, int64_t value, int width);
 QString ZeroPad(int width, int64_t value);
 QString RepeatText(int n, const QString& text);
 QString GroupThousands(const QString& digits);

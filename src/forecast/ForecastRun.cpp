@@ -15,21 +15,6 @@ namespace {
 
 QString Grouped(int64_t value) { return GroupThousands(QString::number(value)); }
 
-// Appends value right-aligned in `width` characters, without a temporary string: the bulk
-// list formats a few million numbers.
-void AppendPadded(QString& text, int64_t value, int width) {
-  char16_t digits[24];
-  int n = 0;
-  uint64_t v = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  do {
-    digits[n++] = static_cast<char16_t>(u'0' + v % 10);
-    v /= 10;
-  } while (v != 0);
-  if (value < 0) digits[n++] = u'-';
-  for (int i = n; i < width; ++i) text += u' ';
-  while (n > 0) text += QChar(digits[--n]);
-}
-
 std::array<bool, 256> BallSet(const iArray& balls) {
   std::array<bool, 256> set{};
   for (int32_t b : balls)
@@ -169,11 +154,11 @@ void PrintCombinationList(TReportPane& pane, const TCombinationTable& table,
     const std::span<const uint8_t> row = table.Row(n);
     QString line;
     line.reserve(kPart1 + 3 + 4 * k + 8 + 2 * k + 2);
-    AppendPadded(line, n + 1, 8);
+    AppendIntPadLeft(line, n + 1, 8);
     line += u"      "_s;  // the end of part 1 and the start of part 2
     int e = 0;
     for (uint8_t ball : row) {
-      AppendPadded(line, ball, 4);
+      AppendIntPadLeft(line, ball, 4);
       e += drawn[ball];
     }
     const int partTwoEnd = static_cast<int>(line.size());

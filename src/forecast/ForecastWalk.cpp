@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <numeric>
@@ -17,20 +18,46 @@ struct TForecastWalk::TPlan : forecast_walk::TPlan {};
 namespace {
 
 
-// The chunk prefixes: every choice of the first `depth` positions (0-based) that leaves room
-// for the rest of the combination, in walk order.
-std::vector<iArray> ChunkPrefixes(int n, int k, int depth) {
-  std::vector<iArray> prefixes;
-  const int room = n - (k - depth);
-  if (room < depth) return prefixes;
-  iArray positions(static_cast<size_t>(depth));
-  for (int i = 0; i < depth; ++i) positions[static_cast<size_t>(i)] = i + 1;
-  do {
-    iArray zeroBased = positions;
-    for (int32_t& v : zeroBased) --v;
-    prefixes.push_back(std::move(zeroBased));
-  } while (NextIndexCombination(positions, room));
-  return prefixes;
+// The largest chunk the walk hands out, in combinations: its rows wait in memory until the
+// chunks before it are committed, so this bounds what one chunk holds (20 MB at 20 balls).
+constexpr int64_t kMaxChunkCombinations = int64_t{1} << 20;
+// How far past the start of the next chunk to commit the chunks being walked or waiting may
+// reach, in combinations: they then hold at most this many rows, whatever the thread count.
+constexpr int64_t kCommitWindowCombinations = int64_t{4} << 20;
+// The most threads a walk runs per core: more only add waiting and memory.
+constexpr int kMaxThreadsPerCore = 4;
+
+struct TChunk {
+  iArray Prefix;             // the first positions (0-based) of every combination in the chunk
+  int64_t Combinations = 0;  // how many combinations the chunk holds
+  int64_t Offset = 0;        // how many combinations come before it in walk order
+};
+
+// The chunks of the space in walk order: the subtrees of the first `minDepth` positions,
+// each split into the subtrees of one more position while it is larger than
+// kMaxChunkCombinations, so that chunks are small enough to wait in memory and many enough
+// to share among threads.
+std::vector<TChunk> Chunks(int n, int k, int minDepth) {
+  std::vector<TChunk> chunks;
+  iArray prefix;
+  int64_t offset = 0;
+  auto add = [&](auto&& self) -> void {
+    const int depth = static_cast<int>(prefix.size());
+    const int next = depth == 0 ? 0 : prefix.back() + 1;
+    for (int q = next; q <= n - (k - depth); ++q) {
+      prefix.push_back(q);
+      const int64_t size = BinomialCount(n - 1 - q, k - depth - 1);
+      if (depth + 1 < minDepth || (size > kMaxChunkCombinations && depth + 1 < k - 1)) {
+        self(self);
+      } else {
+        chunks.push_back({prefix, size, offset});
+        offset += size;
+      }
+      prefix.pop_back();
+    }
+  };
+  if (k >= 1 && k <= n) add(add);
+  return chunks;
 }
 
 bool HasPopcount() {
@@ -39,8 +66,8 @@ bool HasPopcount() {
 }
 
 int ThreadCount(int requested) {
-  if (requested > 0) return requested;
-  return std::max(1u, std::thread::hardware_concurrency());
+  const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  return requested > 0 ? std::min(requested, kMaxThreadsPerCore * cores) : cores;
 }
 
 }  // namespace
@@ -208,22 +235,22 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
   if (plan.K == 0) return result;  // a space the walk does not take
   table.Reserve(storeLimit);
 
-  const int depth = std::min(2, plan.K - 1);
-  const std::vector<iArray> prefixes = ChunkPrefixes(plan.N, plan.K, depth);
+  const std::vector<TChunk> chunks = Chunks(plan.N, plan.K, std::min(2, plan.K - 1));
   const int64_t total = BinomialCount(plan.N, plan.K);
   std::atomic<size_t> nextChunk{0};
   std::atomic<bool> cancelled{false};
   std::atomic<int64_t> committedRows{0};
   std::mutex commitMutex;
+  std::condition_variable committed;  // nextCommit moved on, or the walk was cancelled
   std::map<size_t, TChunkResult> pending;
   size_t nextCommit = 0;
   int64_t done = 0;
   int64_t stages[17] = {};
 
-  auto commit = [&](size_t index, TChunkResult&& chunk, int64_t combinations) {
+  auto commit = [&](size_t index, TChunkResult&& chunk) {
     std::lock_guard lock(commitMutex);
     pending.emplace(index, std::move(chunk));
-    done += combinations;
+    done += chunks[index].Combinations;
     for (auto it = pending.find(nextCommit); it != pending.end(); it = pending.find(nextCommit)) {
       TChunkResult& ready = it->second;
       for (int s = 0; s <= 16; ++s) stages[s] += ready.Stage[s];
@@ -233,25 +260,37 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
       ++nextCommit;
     }
     if (progress && !progress(done, total)) cancelled = true;
+    committed.notify_all();
+  };
+  // A chunk starts only when it ends within the commit window, so the rows of the chunks in
+  // flight stay bounded; the chunk next to commit always starts, so the walk goes on.
+  auto waitForWindow = [&](size_t index) {
+    const TChunk& chunk = chunks[index];
+    std::unique_lock lock(commitMutex);
+    committed.wait(lock, [&] {
+      return cancelled || index == nextCommit ||
+             chunk.Offset + chunk.Combinations - chunks[nextCommit].Offset <= kCommitWindowCombinations;
+    });
   };
 
   const auto walkChunk = kernel == TWalkKernel::Fastest && HasPopcount() ? WalkChunkPopcnt : WalkChunkGeneric;
   auto worker = [&] {
     while (!cancelled) {
       const size_t index = nextChunk++;
-      if (index >= prefixes.size()) return;
+      if (index >= chunks.size()) return;
+      waitForWindow(index);
+      if (cancelled) return;
       TPrefix start;
-      for (int32_t position : prefixes[index]) AddStartBall(plan, start, position);
+      for (int32_t position : chunks[index].Prefix) AddStartBall(plan, start, position);
       TChunkResult chunk;
       chunk.Rows.Reset(plan.K);
       const bool store = committedRows.load() < storeLimit;
       walkChunk(plan, start, chunk, store);
-      const int64_t combinations = BinomialCount(plan.N - 1 - start.LastPos, plan.K - start.Count);
-      chunk.Stage[0] = combinations;
-      commit(index, std::move(chunk), combinations);
+      chunk.Stage[0] = chunks[index].Combinations;
+      commit(index, std::move(chunk));
     }
   };
-  const int count = std::min<int>(ThreadCount(threads), static_cast<int>(prefixes.size()));
+  const int count = std::min<int>(ThreadCount(threads), static_cast<int>(chunks.size()));
   std::vector<std::thread> pool;
   for (int t = 1; t < count; ++t) pool.emplace_back(worker);
   worker();
@@ -296,16 +335,15 @@ int64_t CountBare(int n, int k, int start, int64_t& checksum) {
 
 int64_t CountCombinationsBare(int n, int k, int threads) {
   if (k < 1 || k > n || k > 64) return 0;
-  const int depth = std::min(2, k - 1);
-  const std::vector<iArray> prefixes = ChunkPrefixes(n, k, depth);
+  const std::vector<TChunk> chunks = Chunks(n, k, std::min(2, k - 1));
   std::atomic<size_t> next{0};
   std::atomic<int64_t> total{0}, checksum{0};
   auto worker = [&] {
     int64_t count = 0, sum = 0;
-    for (size_t index = next++; index < prefixes.size(); index = next++) {
-      const iArray& prefix = prefixes[index];
-      const int start = prefix.empty() ? 0 : prefix.back() + 1;
-      count += CountBare(n, k - depth, start, sum);
+    for (size_t index = next++; index < chunks.size(); index = next++) {
+      const iArray& prefix = chunks[index].Prefix;
+      const int depth = static_cast<int>(prefix.size());
+      count += depth == k ? 1 : CountBare(n, k - depth, prefix.back() + 1, sum);
     }
     total += count;
     checksum += sum;

@@ -7,8 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
-QString TooManyCombinationsMessage(int64_t total) {
-  return u"Всего возможных комбинаций: "_s + GroupThousands(QString::number(total)) +
+QString TooManyCombinationsMessage(const QString& totalDigits) {
+  return u"Всего возможных комбинаций: "_s + GroupThousands(totalDigits) +
          u"\rПеребор более 100.000.000 комбинаций превышает возможности компьютера"
          "\rи не имеет практического смысла."_s;
 }
@@ -29,7 +29,9 @@ void TPrognozExt::SetTotalTable(THost* host) {
   if (NumCombTotal <= kMaxStoredSpace) {
     NumCombPrognoz = NumCombTotal;
   } else {
-    if (host) host->ShowMessage(TooManyCombinationsMessage(NumCombTotal));
+    if (host)
+      host->ShowMessage(
+          TooManyCombinationsMessage(BinomialText(static_cast<int>(SourceRange.size()), CombiSize)));
     NumCombPrognoz = 0;
   }
   NumCombPrognoz = std::min(NumCombPrognoz, kMaxPrognozRows);

@@ -21,7 +21,7 @@ inline constexpr int64_t kMaxStoredSpace = 100'000'000;
 inline constexpr int64_t kMaxPrognozRows = 16'000'000;
 
 // The three-line message shown when a space is too large to store.
-QString TooManyCombinationsMessage(int64_t total);
+QString TooManyCombinationsMessage(const QString& totalDigits);
 
 class TPrognozExt {
 public:

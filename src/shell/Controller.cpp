@@ -153,7 +153,8 @@ void TController::OpenSequence() {
     m_form.close();
     return;
   }
-  m_form.PanelTirazhi->ShowDraws(opened.Texts.MemoTirazhi, opened.Texts.MemoTirazhiUp);
+  const TDrawsTexts texts = opened.Loaded.Texts(m_lottery);
+  m_form.PanelTirazhi->ShowDraws(texts.MemoTirazhi, texts.MemoTirazhiUp);
 
   // The analysed draw: set quietly, the Draws command below shows no report anyway.
   QSpinBox* seNextTira = m_form.PanelMain->seNextTira;

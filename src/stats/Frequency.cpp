@@ -210,8 +210,12 @@ void TFrequency::CreateFrequencyTable(const iArray& SourceRange) {
   TFrequencyTable table = BuildTable(SourceRange, !Otbor.DelZero);
   if (Otbor.Sort) SortRowsByColumn(table.Table, 1, Otbor.SortUp);
   FillValues(table);
+  const int64_t rows = static_cast<int64_t>(Values.size());
+  m_seriesWidth = SeriesTextIndex(SourceRange.size());
+  SeriesLeftOut = Otbor.PrintSeries && rows * m_seriesWidth > MaxFrequencyColumnChars;
+  StepsLeftOut = false;
 
-  if (Otbor.PrintSteps || Otbor.PrintSeries) {
+  if (Otbor.PrintSteps || (Otbor.PrintSeries && !SeriesLeftOut)) {
     // One walk over the series serves every value: linear in the series length.
     std::unordered_map<int32_t, size_t> indexOf;
     indexOf.reserve(Values.size());
@@ -226,7 +230,7 @@ void TFrequency::CreateFrequencyTable(const iArray& SourceRange) {
         lastPosition[i] = int64_t(p);
       }
     }
-    if (Otbor.PrintSeries) {
+    if (Otbor.PrintSeries && !SeriesLeftOut) {
       const QString empty = EmptySeriesText(SourceRange.size());
       for (TFrequencyValue& fv : Values) {
         fv.SeriesString = empty;
@@ -242,7 +246,16 @@ void TFrequency::CreateFrequencyTable(const iArray& SourceRange) {
     fv.StepsString = StepsText(fv.Steps, Otbor.SortSteps);
     width = std::max(width, fv.StepsString.size());
   }
-  for (TFrequencyValue& fv : Values) fv.StepsString = PadRight(static_cast<int>(width), fv.StepsString);
+  m_stepsWidth = width;
+  StepsLeftOut = Otbor.PrintSteps && rows * width > MaxFrequencyColumnChars;
+  for (TFrequencyValue& fv : Values) {
+    if (StepsLeftOut) {
+      fv.Steps = iArray();
+      fv.StepsString.clear();
+    } else {
+      fv.StepsString = PadRight(static_cast<int>(width), fv.StepsString);
+    }
+  }
 }
 
 void TFrequency::CreateFrequencyTable(const iArray2D& SourceTable) {
@@ -253,8 +266,24 @@ void TFrequency::CreateFrequencyTable(const iArray2D& SourceTable) {
   FillValues(table);
 }
 
+namespace {
+
+// The note of a column left out: "Серия не показана (series not shown): ...".
+QString LeftOutNote(const QString& column, qsizetype rows, qsizetype width) {
+  return column + u": "_s + GroupThousands(QString::number(rows)) + u" строк (rows) по "_s +
+         GroupThousands(QString::number(width)) + u" знаков (characters), больше "_s +
+         GroupThousands(QString::number(MaxFrequencyColumnChars)) + u" знаков (characters)."_s;
+}
+
+}  // namespace
+
 void TFrequency::Print(TReportPane& reTemp) const {
   reTemp.AddLine(Otbor.TableTitle);
+  const bool printSteps = Otbor.PrintSteps && !StepsLeftOut;
+  const bool printSeries = Otbor.PrintSeries && !SeriesLeftOut;
+  const qsizetype rows = static_cast<qsizetype>(Values.size());
+  if (StepsLeftOut) reTemp.AddLine(LeftOutNote(u"Шаги не показаны (steps not shown)"_s, rows, m_stepsWidth));
+  if (SeriesLeftOut) reTemp.AddLine(LeftOutNote(u"Серия не показана (series not shown)"_s, rows, m_seriesWidth));
 
   const qsizetype firstWidth = Values.empty() ? 0 : Values.front().FrequencyString.size();
   const qsizetype firstStepsWidth = Values.empty() ? 0 : Values.front().StepsString.size();
@@ -263,19 +292,19 @@ void TFrequency::Print(TReportPane& reTemp) const {
   heading += QString(10, u' ');
   heading += u"Частота (Frequency)"_s;
   heading = PadRight(static_cast<int>(firstWidth), heading);
-  if (Otbor.PrintSteps) {
+  if (printSteps) {
     heading += u" Skip   ..   Шаги (Steps)"_s;
     heading = PadRight(static_cast<int>(firstWidth + firstStepsWidth), heading);
   }
-  if (Otbor.PrintSeries) heading += u"<-- <-- Серия (Series) <-- <--"_s;
+  if (printSeries) heading += u"<-- <-- Серия (Series) <-- <--"_s;
   reTemp.AddLine(heading);
 
   int number = 0;
   for (const TFrequencyValue& fv : Values) {
     ++number;
     QString line = fv.FrequencyString;
-    if (Otbor.PrintSteps) line += fv.StepsString;
-    if (Otbor.PrintSeries) line += fv.SeriesString;
+    if (printSteps) line += fv.StepsString;
+    if (printSeries) line += fv.SeriesString;
     const int index = reTemp.AddLine(line);
     if (!Otbor.SelectRed.empty() && ArrayContains(fv.Value, Otbor.SelectRed))
       reTemp.HighlightSpan(index, 0, static_cast<int>(fv.FrequencyString.size()), clRed, clWhite,

@@ -34,6 +34,11 @@ struct TFrequencyTable {
 // lines of ~100 characters each) within a few tens of megabytes.
 inline constexpr int64_t MaxDenseFrequencySpan = 100'000;
 
+// The steps and series columns are padded to one width on every row, so their text grows as
+// rows × width. A column that would pass this many characters is left out, and the table
+// says so: 10,000 distinct values of a 10,000-long series would need 110,000,000.
+inline constexpr int64_t MaxFrequencyColumnChars = 16'000'000;
+
 TFrequencyTable MakeFrequencyTable(const iArray& series);
 // Every element of every row counted once; rows may differ in length.
 TFrequencyTable MakeFrequencyTableOfRows(const iArray2D& rows);
@@ -104,7 +109,12 @@ public:
   // The text shown for a value: its decimal form.
   virtual QString GetValueTitle(int Value) const;
 
+  // The columns asked for but left out, beyond MaxFrequencyColumnChars.
+  bool StepsLeftOut = false;
+  bool SeriesLeftOut = false;
+
 private:
+  qsizetype m_stepsWidth = 0, m_seriesWidth = 0;  // of a column left out
   void FillValues(const TFrequencyTable& table);
   QString ProcentText(double procent) const;
 };

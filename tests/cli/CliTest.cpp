@@ -85,7 +85,9 @@ TEST(CliValidate, BadFileNameAndMissingFile) {
   const TRun badName = RunCli({u"validate"_s, u"lotto45.txt"_s, u"--lang"_s, u"eng"_s});
   EXPECT_EQ(badName.Code, 1);
   EXPECT_EQ(badName.Out, u"File name error.\nRename source data file as described in the Help "
-                         "\"Lotrix. Описание.pdf\".\n"_s);
+                         "\"Lotrix. Описание.pdf\".\nThe name \"lotto45\" holds fewer than two "
+                         "numbers: the first is the balls per draw, the second the highest ball "
+                         "(\"6x49 lotto.txt\").\n"_s);
 
   const TRun missing = RunCli({u"validate"_s, u"/nonexistent/5x36.txt"_s, u"--lang"_s, u"eng"_s,
                                u"--format"_s, u"json"_s});

@@ -4,7 +4,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -118,3 +120,23 @@ TEST(ForecastCli, NoForecastAndBadUsage) {
 }
 
 }  // namespace
+
+TEST(ForecastCli, ASpaceTooLargeForSixtyFourBitsIsCountedExactly) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(u"127x255 huge.txt"_s);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  QByteArray draw = "1";
+  for (int ball = 1; ball <= 127; ++ball) draw += ' ' + QByteArray::number(ball);
+  file.write(draw + '\n');
+  file.close();
+  QProcess process;
+  process.start(QString::fromUtf8(LOTRIX_CLI_PATH), {u"forecast"_s, path});
+  process.waitForFinished(60000);
+  EXPECT_EQ(process.exitCode(), 1);
+  // C(255, 127), 76 digits, not the 9.223.372.036.854.775.807 of a saturated 64-bit count.
+  EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+            u"lotrix-cli forecast: 127 of 255 has "
+            "2.884.329.411.724.603.169.044.874.178.931.143.443.870.105.850.987.581.016.304.218.283.632.259.375.395"
+            " combinations; the forecast is offered below 100.000.000\n"_s);
+}

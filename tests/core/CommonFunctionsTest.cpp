@@ -303,6 +303,21 @@ TEST(CommonFunctionsNumbers, BinomialEdges) {
   EXPECT_EQ(Binomial(171, 0), 0.0);
 }
 
+TEST(CommonFunctionsNumbers, BinomialTextIsExactBeyondSixtyFourBits) {
+  EXPECT_EQ(BinomialText(36, 5), u"376992"_s);
+  EXPECT_EQ(BinomialText(49, 0), u"1"_s);
+  EXPECT_EQ(BinomialText(5, 36), u"0"_s);
+  EXPECT_EQ(BinomialText(5, -1), u"0"_s);
+  EXPECT_EQ(BinomialText(67, 33), u"14226520737620288370"_s);  // just above 2^63
+  EXPECT_EQ(BinomialText(100, 50), u"100891344545564193334812497256"_s);
+  // Where BinomialCount saturates, the text is the count itself.
+  EXPECT_EQ(BinomialCount(255, 127), std::numeric_limits<int64_t>::max());
+  EXPECT_EQ(BinomialText(255, 127).size(), 76);
+  EXPECT_TRUE(BinomialText(255, 127).startsWith(u"288432"_s));
+  for (int n = 0; n <= 60; ++n)
+    for (int k = 0; k <= n; ++k) ASSERT_EQ(BinomialText(n, k), QString::number(BinomialCount(n, k))) << n << ' ' << k;
+}
+
 TEST(CommonFunctionsNumbers, RoundHalfEven) {
   EXPECT_EQ(RoundHalfEven(2.5), 2);
   EXPECT_EQ(RoundHalfEven(3.5), 4);

@@ -78,12 +78,46 @@ TEST(LotteryFileName, NamesWithoutAValidLotteryAreRejected) {
   TLottery lottery;
   lottery.ReadLotteryFromFileName(u"/tmp/lotto45.txt"_s);
   EXPECT_EQ(lottery.WindowCaption(), u"Lotrix 2.98.2 -- Lottery \"lotto45\""_s);
-  EXPECT_EQ(FileNameErrorMessage(kEng),
-            u"File name error.\rRename source data file as described in the Help "
-            u"\"Lotrix. Описание.pdf\"."_s);
-  EXPECT_EQ(FileNameErrorMessage(kRus),
-            u"Ошибка наименования файла.\rПереименуйте файл с исходными данными, как описано "
-            u"в инструкции \"Lotrix. Описание.pdf\"."_s);
+}
+
+TEST(LotteryFileName, TheMessageSaysWhichPartOfTheRuleTheNameBreaks) {
+  const QString english = u"File name error.\rRename source data file as described in the Help "
+                          u"\"Lotrix. Описание.pdf\".\r"_s;
+  const QString russian = u"Ошибка наименования файла.\rПереименуйте файл с исходными данными, как "
+                          u"описано в инструкции \"Lotrix. Описание.pdf\".\r"_s;
+  struct TCase {
+    QString Name;
+    TFileNameFault Fault;
+    QString English, Russian;
+  };
+  const TCase cases[] = {
+      {u"/tmp/lotto45.txt"_s, TFileNameFault::FewerThanTwoNumbers,
+       u"The name \"lotto45\" holds fewer than two numbers: the first is the balls per draw, the "
+       u"second the highest ball (\"6x49 lotto.txt\")."_s,
+       u"В имени \"lotto45\" меньше двух чисел: первое - число шаров в тираже, второе - "
+       u"наибольший номер шара (\"6x49 lotto.txt\")."_s},
+      {u"0x36.txt"_s, TFileNameFault::ZeroNumber,
+       u"The balls per draw (K = 0) and the highest ball (N = 36) must be above 0."_s,
+       u"Число шаров в тираже (K = 0) и наибольший номер шара (N = 36) должны быть больше 0."_s},
+      {u"6x6.txt"_s, TFileNameFault::BallsNotBelowMax,
+       u"The balls per draw (K = 6) must be fewer than the highest ball (N = 6)."_s,
+       u"Число шаров в тираже (K = 6) должно быть меньше наибольшего номера шара (N = 6)."_s},
+      {u"7x6.txt"_s, TFileNameFault::BallsNotBelowMax,
+       u"The balls per draw (K = 7) must be fewer than the highest ball (N = 6)."_s,
+       u"Число шаров в тираже (K = 7) должно быть меньше наибольшего номера шара (N = 6)."_s},
+      {u"5x256.txt"_s, TFileNameFault::MaxBallTooLarge,
+       u"The highest ball (N = 256) must be at most 255."_s,
+       u"Наибольший номер шара (N = 256) должен быть не больше 255."_s},
+  };
+  for (const TCase& c : cases) {
+    EXPECT_EQ(FileNameFault(c.Name), c.Fault) << c.Name.toStdString();
+    EXPECT_EQ(FileNameErrorMessage(kEng, c.Name), english + c.English);
+    EXPECT_EQ(FileNameErrorMessage(kRus, c.Name), russian + c.Russian);
+  }
+  // A number too large to read is no number: "5x99999999999" holds one.
+  EXPECT_EQ(FileNameFault(u"5x99999999999.txt"_s), TFileNameFault::FewerThanTwoNumbers);
+  EXPECT_EQ(FileNameFault(u"6x49 lotto.txt"_s), TFileNameFault::None);
+  EXPECT_EQ(FileNameErrorMessage(kEng, u"6x49.txt"_s), english.chopped(1));
 }
 
 TEST(LotteryTable, LottoClassFollowsMaxBall) {
@@ -181,11 +215,11 @@ TEST(LotteryDraws, WrittenFormAndOrderedView) {
 
 TEST(LotteryDraws, RowsAreReadLikeTheTextHelpers) {
   const QString text = u"\uFEFF101 1-2-3\r\n\r\nnote\r102 4,5.6\n103\t7 ٣ 8 99999999999\n\n007"_s;
-  const iArray2D rows = ReadDrawRows(text);
+  const iArray2D rows = ReadDrawRows(text).Rows;
   EXPECT_EQ(rows, (iArray2D{{101, 1, 2, 3}, {102, 4, 5, 6}, {103, 7, 8}, {7}}));
   EXPECT_EQ(rows, TextToRows(SplitLines(text)));
   const QString date = u"15 01.02.2020 1 2 3 4 5"_s;  // a date adds three numbers
-  EXPECT_EQ(FaultOf(ReadDrawRows(date), kEng),
+  EXPECT_EQ(FaultOf(ReadDrawRows(date).Rows, kEng),
             u"Error at line 1: (Draw number 15), Numbers more than 5."_s);
 }
 
@@ -199,7 +233,7 @@ protected:
   TDrawsTexts Load(const QByteArray& content) {
     const QString path = PathOf(u"5x36.txt"_s);
     WriteBytes(path, content);
-    return LoadDraws(m_lottery, path, kEng, m_host);
+    return LoadDraws(m_lottery, path, kEng, m_host).Texts(m_lottery);
   }
 };
 
@@ -274,8 +308,100 @@ TEST_F(LotteryFiles, HostileFilesFailCleanly) {
   QFile big(path);
   ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(kMaxDrawsFileBytes + 1));
   big.close();
-  EXPECT_TRUE(LoadDraws(m_lottery, path, kEng, m_host).MemoTirazhi.isEmpty());
-  EXPECT_EQ(m_host.Messages.size(), 1);
+  EXPECT_TRUE(LoadDraws(m_lottery, path, kEng, m_host).Texts(m_lottery).MemoTirazhi.isEmpty());
+  EXPECT_EQ(m_host.Messages.size(), 2);  // the bound, then load failed
+}
+
+TEST_F(LotteryFiles, RefusedFilesSayWhyInBothLanguages) {
+  const QString path = PathOf(u"5x36.txt"_s);
+  const QString loadFailed = u"Error in source data. The draw results not loaded.\rCorrect the "
+                             u"error and click button Save."_s;
+  const QString loadFailedRus = u"Ошибка в исходных данных. Результаты тиражей не загружены.\r"
+                                u"Исправьте ошибку и нажмите кнопку Сохранить."_s;
+  auto messagesOf = [&](const QString& file, const QString& language) {
+    m_host.Messages.clear();
+    LoadDraws(m_lottery, file, language, m_host);
+    EXPECT_TRUE(m_lottery.Tirazhi.empty());
+    return m_host.Messages;
+  };
+
+  // A folder is not a missing file.
+  EXPECT_EQ(messagesOf(m_dir.path(), kEng),
+            QStringList({u"The draws file \""_s + m_dir.path() +
+                             u"\" is not a plain-text draws file: it is a folder or a device."_s,
+                         loadFailed}));
+  EXPECT_EQ(messagesOf(m_dir.path(), kRus),
+            QStringList({u"Файл тиражей \""_s + m_dir.path() +
+                             u"\" - не текстовый файл тиражей: это папка или устройство."_s,
+                         loadFailedRus}));
+
+  // UTF-16 without a byte-order mark: every other byte is NUL.
+  const QString utf16 = u"1 1 2 3 4 5\r\n"_s;
+  WriteBytes(path, QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2));
+  EXPECT_EQ(messagesOf(path, kEng),
+            QStringList({u"The draws file \""_s + path +
+                             u"\" is not a plain-text draws file: it holds NUL bytes (UTF-16 "
+                             u"without a byte-order mark, or a binary file)."_s,
+                         loadFailed}));
+  EXPECT_EQ(messagesOf(path, kRus).value(0),
+            u"Файл тиражей \""_s + path +
+                u"\" - не текстовый файл тиражей: в нём есть нулевые байты (UTF-16 без метки "
+                u"порядка байтов или двоичный файл)."_s);
+
+  // Beyond the size bound (a sparse file, so the test stays cheap) and the row bound.
+  {
+    QFile big(path);
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(kMaxDrawsFileBytes + 1));
+  }
+  EXPECT_EQ(messagesOf(path, kEng),
+            QStringList({u"The draws file \""_s + path +
+                             u"\" is larger than 134.217.728 bytes (128 MB), the largest file "
+                             u"this program reads."_s,
+                         loadFailed}));
+  EXPECT_EQ(messagesOf(path, kRus).value(0),
+            u"Файл тиражей \""_s + path +
+                u"\" больше 134.217.728 байт (128 МБ), а это наибольший файл, который читает "
+                u"программа."_s);
+  QByteArray lines;
+  for (int64_t i = 0; i <= kMaxDrawRows; ++i) lines += "1\n";
+  WriteBytes(path, lines);
+  EXPECT_EQ(messagesOf(path, kEng),
+            QStringList({u"The draws file \""_s + path +
+                             u"\" holds more than 2.000.000 lines with numbers, the most draws "
+                             u"this program reads."_s,
+                         loadFailed}));
+  EXPECT_EQ(messagesOf(path, kRus).value(0),
+            u"Файл тиражей \""_s + path +
+                u"\" содержит больше 2.000.000 строк с числами, а это наибольшее число тиражей, "
+                u"которое читает программа."_s);
+  lines.chop(2);  // exactly the bound: read, then checked
+  WriteBytes(path, lines);
+  EXPECT_EQ(messagesOf(path, kEng).value(0), u"Error at line 1: (Draw number 1), Numbers less than 5."_s);
+}
+
+TEST_F(LotteryFiles, AFaultOnALineWithATooLargeNumberSaysSo) {
+  // 4294967296 was the draw number; without a word the fault would name ball 1 as the draw.
+  Load("4294967296 1 2 3 4 5\n");
+  EXPECT_EQ(m_host.Messages.value(0),
+            u"Error at line 1: (Draw number 1), Numbers less than 5.\rThis line holds a number "
+            u"above 2147483647: it is too large and was not read."_s);
+  m_host.Messages.clear();
+  LoadDraws(m_lottery, PathOf(u"5x36.txt"_s), kRus, m_host);
+  EXPECT_EQ(m_host.Messages.value(0),
+            u"Ошибка в строке 1: (Тираж номер 1), Шаров меньше, чем 5.\rВ этой строке есть число "
+            u"больше 2147483647: оно слишком велико и не прочитано."_s);
+
+  // Only the faulty line's own loss is named; a saved text is read the same way.
+  m_host.Messages.clear();
+  Load("1 1 2 3 4 5 99999999999\n2 1 2 3 4\n");
+  EXPECT_EQ(m_host.Messages.value(0), u"Error at line 2: (Draw number 2), Numbers less than 5."_s);
+  m_host.Messages.clear();
+  EXPECT_EQ(SaveDraws(m_lottery, u"1 1 2 3 4 5\n2 1 2 3 4 5 77777777777 6\n"_s, PathOf(u"x.txt"_s),
+                      kEng, m_host),
+            TSaveOutcome::Invalid);
+  EXPECT_EQ(m_host.Messages.value(0),
+            u"Error at line 2: (Draw number 2), Numbers more than 5.\rThis line holds a number "
+            u"above 2147483647: it is too large and was not read."_s);
 }
 
 TEST_F(LotteryFiles, ValidSaveWritesTheEditorTextExactly) {
@@ -318,11 +444,22 @@ TEST_F(LotteryFiles, UnwritablePathAsksForAnotherFile) {
 
   // A folder, a path below a regular file and an empty path cannot be written; cancelling
   // the dialog writes nothing and keeps the open table.
+  // Each named path says which file and why before the dialog opens; the empty path (no
+  // file yet) goes straight to the dialog.
   for (const QString& bad : {m_dir.path(), kept + u"/5x36.txt"_s, QString()}) {
+    m_host.Messages.clear();
     EXPECT_EQ(SaveDraws(m_lottery, memo, bad, kEng, m_host), TSaveOutcome::NotWritten);
+    if (bad.isEmpty()) {
+      EXPECT_TRUE(m_host.Messages.isEmpty());
+      continue;
+    }
+    ASSERT_EQ(m_host.Messages.size(), 1);
+    const QString head = u"The draw results could not be written to the file \""_s + bad + u"\"\r"_s;
+    EXPECT_TRUE(m_host.Messages[0].startsWith(head)) << m_host.Messages[0].toStdString();
+    EXPECT_GT(m_host.Messages[0].size(), head.size());  // the reason
   }
   EXPECT_EQ(m_host.SaveDialogs, 3);
-  EXPECT_TRUE(m_host.Messages.isEmpty());
+  m_host.Messages.clear();
   EXPECT_EQ(m_lottery.Tirazhi, before);
   EXPECT_EQ(ReadBytes(kept), QByteArray("old"));
 
@@ -331,7 +468,8 @@ TEST_F(LotteryFiles, UnwritablePathAsksForAnotherFile) {
   m_host.SaveAnswers = {chosen};
   EXPECT_EQ(SaveDraws(m_lottery, memo, m_dir.path(), kEng, m_host), TSaveOutcome::Saved);
   EXPECT_EQ(ReadBytes(chosen), memo.toUtf8());
-  EXPECT_EQ(m_host.Messages, QStringList({u"The draw results successfully saved."_s}));
+  EXPECT_EQ(m_host.Messages.size(), 2);
+  EXPECT_EQ(m_host.Messages.last(), u"The draw results successfully saved."_s);
 }
 
 TEST(LotteryBalls, AvailableBallsCleanTheField) {

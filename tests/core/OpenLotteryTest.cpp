@@ -54,7 +54,7 @@ TEST_F(OpenLotteryTest, FirstStartAsksInRussianAndRemembersTheChoice) {
   EXPECT_EQ(result.Lottery.FirstTira, 10);
   EXPECT_EQ(result.Lottery.NewTira, 12);
   EXPECT_EQ(result.Lottery.LottoClass, 2);
-  EXPECT_EQ(result.Texts.MemoTirazhiUp,
+  EXPECT_EQ(result.Loaded.Texts(result.Lottery).MemoTirazhiUp,
             u"   10      5  17  23  30  36\r\n   11      1   2   3   4   5\r\n"_s);
   EXPECT_FALSE(result.Cancelled || result.BadFileName);
 
@@ -100,10 +100,11 @@ TEST_F(OpenLotteryTest, BadFileNameClearsTheRecentEntry) {
   for (const QString& name : {u"lotto45.txt"_s, u"6x6.txt"_s, u"7x6.txt"_s, u"5x300.txt"_s}) {
     m_host.Messages.clear();
     m_settings.WriteSetting(u"Language"_s, u"eng"_s);
-    m_settings.WriteSetting(u"Reopen01"_s, Write(name, "1 1 2 3 4 5\n"));
+    const QString path = Write(name, "1 1 2 3 4 5\n");
+    m_settings.WriteSetting(u"Reopen01"_s, path);
     const TOpenResult result = Open();
     EXPECT_TRUE(result.BadFileName) << name.toStdString();
-    EXPECT_EQ(m_host.Messages, QStringList({FileNameErrorMessage(u"eng"_s)}));
+    EXPECT_EQ(m_host.Messages, QStringList({FileNameErrorMessage(u"eng"_s, path)}));
     EXPECT_TRUE(m_settings.SettingExistsAt(u"Software\\Lotrix"_s, u"Reopen01"_s));
     EXPECT_EQ(Reopen01(), QString());
     EXPECT_TRUE(result.Lottery.Tirazhi.empty());

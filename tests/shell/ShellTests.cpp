@@ -229,7 +229,9 @@ void TMainWindowTest::badFileNameClosesTheWindow() {
   TRunningApp app;
   QCOMPARE(app.host.Messages,
            QStringList{u"Ошибка наименования файла.\rПереименуйте файл с исходными данными, как "
-                       u"описано в инструкции \"Lotrix. Описание.pdf\"."_s});
+                       u"описано в инструкции \"Lotrix. Описание.pdf\".\rВ имени \"draws\" "
+                       u"меньше двух чисел: первое - число шаров в тираже, второе - наибольший "
+                       u"номер шара (\"6x49 lotto.txt\")."_s});
   QVERIFY(!app.form->isVisible());
   QVERIFY(TSettings().SettingExistsAt(QString::fromUtf16(kSettingsRootKey),
                                       QString::fromUtf16(kSettingReopen[0])));

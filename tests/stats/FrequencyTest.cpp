@@ -482,3 +482,41 @@ TEST(FrequencyPrint, OneCallFormSetsItsOptionsAndTheSeparator) {
   EXPECT_EQ(pane.Spans(5), (std::vector<THighlight>{kRedBold}));
   EXPECT_EQ(pane.Spans(8), (std::vector<THighlight>{{2, 2, clRed, clWhite, fsBold}}));
 }
+
+TEST(FrequencyPrint, ColumnsTooWideForEveryRowAreLeftOutAndSaidSo) {
+  // 5,000 distinct values in a 5,000-long series: 5,000 rows of a 5,500-character series text.
+  iArray distinct(5000);
+  for (int i = 0; i < 5000; ++i) distinct[static_cast<size_t>(i)] = i + 1;
+  TFrequency f;
+  f.Otbor.TableTitle = u"T"_s;
+  f.Otbor.ValueTitle = u"V"_s;
+  f.Otbor.PrintSeries = true;
+  f.Otbor.PrintSteps = true;
+  f.CreateFrequencyTable(distinct);
+  EXPECT_TRUE(f.SeriesLeftOut);
+  EXPECT_FALSE(f.StepsLeftOut);  // 5,000 rows of 30 characters fit
+  TReportPane pane;
+  f.Print(pane);
+  EXPECT_EQ(pane.LineCount(), 2 + 1 + 5000);
+  EXPECT_EQ(pane.Line(1), u"Серия не показана (series not shown): 5.000 строк (rows) по 5.500 знаков "
+                               u"(characters), больше 16.000.000 знаков (characters)."_s);
+  EXPECT_FALSE(pane.Line(2).contains(u"Серия"_s));
+  EXPECT_TRUE(pane.Line(2).contains(u"Шаги (Steps)"_s));
+  EXPECT_EQ(pane.Line(3).size(), 70 + 30);
+
+  // One value in every other element has 5,000 steps: every row would be padded to its text.
+  iArray busy(10000);
+  for (int i = 0; i < 10000; ++i) busy[static_cast<size_t>(i)] = i % 2 == 0 ? 1 : i + 1;
+  f.CreateFrequencyTable(busy);
+  EXPECT_TRUE(f.StepsLeftOut && f.SeriesLeftOut);
+  pane.Clear();
+  f.Print(pane);
+  EXPECT_TRUE(pane.Line(1).startsWith(u"Шаги не показаны (steps not shown): 5.001 строк (rows) по "_s));
+  EXPECT_TRUE(pane.Line(2).startsWith(u"Серия не показана (series not shown): 5.001 строк (rows) по 11.000 "_s));
+  EXPECT_EQ(pane.Line(3), Heading(u"V"_s).leftJustified(70));
+  EXPECT_EQ(pane.Line(4).size(), 70);
+
+  // Within the bound both columns stay.
+  f.CreateFrequencyTable(iArray(distinct.begin(), distinct.begin() + 1000));
+  EXPECT_FALSE(f.StepsLeftOut || f.SeriesLeftOut);
+}
