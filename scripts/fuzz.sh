@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang and runs each for the given seconds (default 60).
+# Builds the libFuzzer targets with clang and runs each for the given seconds (default 60),
+# starting from its committed corpus in fuzz/corpus/TARGET (new inputs go to build-fuzz).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -14,7 +15,7 @@ for target in build-fuzz/fuzz/fuzz_*; do
   mkdir -p "$corpus"
   echo "== $name for ${seconds}s"
   log="build-fuzz/$name.log"
-  if ! "$target" "$corpus" fuzz/seeds -max_total_time="$seconds" -max_len=65536 \
+  if ! "$target" "$corpus" "fuzz/corpus/$name" -max_total_time="$seconds" -max_len=65536 \
       -rss_limit_mb=4096 -artifact_prefix="build-fuzz/$name-" >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "$name found a fault; the input is saved as build-fuzz/$name-*" >&2
