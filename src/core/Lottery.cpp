@@ -470,9 +470,49 @@ TDrawRows ReadDrawRows(QStringView text) {
   return std::move(reader.Rows);
 }
 
+namespace {
+
+int Digits(int64_t value) {
+  int digits = value < 0 ? 2 : 1;
+  for (value = value < 0 ? -value : value; value >= 10; value /= 10) ++digits;
+  return digits;
+}
+
+// The first of the newest rows whose written form fits in maxChars characters.
+size_t FirstRowWithin(const iArray2D& table, int64_t maxChars) {
+  int64_t chars = 0;
+  for (size_t r = table.size(); r > 0; --r) {
+    const iArray& row = table[r - 1];
+    int64_t line = row.empty() ? 0 : std::max(5, Digits(row[0])) + 3 + 2;
+    for (size_t i = 1; i < row.size(); ++i) line += std::max(4, Digits(row[i]));
+    if (chars + line > maxChars) return r;
+    chars += line;
+  }
+  return 0;
+}
+
+}  // namespace
+
 TDrawsTexts TDrawsLoad::Texts(const TLottery& lottery) const {
-  if (!FaultyRows.empty()) return {ShowDraws(FaultyRows), QString()};
-  return {ShowDraws(lottery.Tirazhi), ShowDraws(lottery.Tirazhi, TBallOrder::Sorted)};
+  const bool faulty = !FaultyRows.empty();
+  const iArray2D& rows = faulty ? FaultyRows : lottery.Tirazhi;
+  const size_t first = FirstRowWithin(rows, kMaxEditorChars);
+  TDrawsTexts texts;
+  texts.Rows = static_cast<int64_t>(rows.size());
+  texts.ShownRows = static_cast<int64_t>(rows.size() - first);
+  AppendDraws(texts.MemoTirazhi, rows, first, rows.size(), TBallOrder::AsDrawn, u"\r\n");
+  if (!faulty) AppendDraws(texts.MemoTirazhiUp, rows, first, rows.size(), TBallOrder::Sorted, u"\r\n");
+  return texts;
+}
+
+QString PartialEditorMessage(const QString& language, int64_t rows, int64_t shownRows) {
+  return (IsRussian(language)
+              ? u"В истории %1 тиражей - больше, чем помещается в редактор тиражей: он показывает "
+                u"последние %2 и только для чтения.\rРедактируйте такую длинную историю в "
+                u"текстовом редакторе."_s
+              : u"The history holds %1 draws, more than the draws editor holds: it shows the "
+                u"newest %2, read-only.\rEdit a history this long in a text editor."_s)
+      .arg(Grouped(rows), Grouped(shownRows));
 }
 
 TDrawsLoad LoadDraws(TLottery& lottery, const QString& path, const QString& language,

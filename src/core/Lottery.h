@@ -95,10 +95,20 @@ iArray2D OrderedDraws(const iArray2D& table);
 // than the rows themselves.
 TDrawRows ReadDrawRows(QStringView text);
 
+// The most characters a draws editor holds. A text editor costs about 1 KB per line, so
+// the two editors of a 2,000,000-draw history would take gigabytes; a longer history is
+// shown by its newest draws that fit, read-only (the analyses still read all of it).
+inline constexpr int64_t kMaxEditorChars = 20'000'000;
+
 struct TDrawsTexts {
   QString MemoTirazhi;    // the rows read, in written form (also when they are faulty)
   QString MemoTirazhiUp;  // the ordered view; empty when the rows are faulty
+  int64_t Rows = 0;       // rows read
+  int64_t ShownRows = 0;  // the newest rows the texts hold: all unless beyond kMaxEditorChars
+  bool Partial() const { return ShownRows < Rows; }
 };
+// Said when the editors show only the newest draws of a long history.
+QString PartialEditorMessage(const QString& language, int64_t rows, int64_t shownRows);
 
 // What a load leaves besides lottery.Tirazhi: the rows of a faulty file, which the draws
 // editor shows for correction. The editor texts are made only by whoever shows them: the

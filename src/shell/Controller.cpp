@@ -154,7 +154,8 @@ void TController::OpenSequence() {
     return;
   }
   const TDrawsTexts texts = opened.Loaded.Texts(m_lottery);
-  m_form.PanelTirazhi->ShowDraws(texts.MemoTirazhi, texts.MemoTirazhiUp);
+  m_form.PanelTirazhi->ShowDraws(texts);
+  if (texts.Partial()) m_host.ShowMessage(PartialEditorMessage(m_language, texts.Rows, texts.ShownRows));
 
   // The analysed draw: set quietly, the Draws command below shows no report anyway.
   QSpinBox* seNextTira = m_form.PanelMain->seNextTira;
@@ -418,6 +419,8 @@ void TController::RunRangeStatistic() {
 }
 
 void TController::SaveDraws() {
+  // An editor holding only the newest draws of a long history would save just those.
+  if (m_form.PanelTirazhi->MemoTirazhi->isReadOnly()) return;
   // The editor's lines, each ended by CR LF, as a memo writes them.
   const QStringList lines = m_form.PanelTirazhi->MemoTirazhi->toPlainText().split(u'\n');
   QString text;

@@ -2,6 +2,7 @@
 
 #include "Layout.h"
 #include "PaneDocument.h"
+#include "core/Lottery.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -55,9 +56,11 @@ void TPanelTirazhi::SetCaption(const QString& caption) {
 
 QString TPanelTirazhi::Caption() const { return m_title->text(); }
 
-void TPanelTirazhi::ShowDraws(const QString& inDrawOrder, const QString& ordered) {
-  ShowText(MemoTirazhi, inDrawOrder);
-  ShowText(MemoTirazhiUp, ordered);
+void TPanelTirazhi::ShowDraws(const TDrawsTexts& texts) {
+  ShowText(MemoTirazhi, texts.MemoTirazhi);
+  ShowText(MemoTirazhiUp, texts.MemoTirazhiUp);
+  MemoTirazhi->setReadOnly(texts.Partial());
+  btnSaveTirazhi->setEnabled(!texts.Partial());
 }
 
 void TPanelTirazhi::ApplyLayout(const TPanelLayout& layout) {

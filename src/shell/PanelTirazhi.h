@@ -7,6 +7,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+struct TDrawsTexts;
 struct TPanelLayout;
 
 class TPanelTirazhi : public QFrame {
@@ -16,8 +17,9 @@ public:
 
   void SetCaption(const QString& caption);
   QString Caption() const;
-  // Replaces both editors' texts; the caret goes to the end so the latest draws show.
-  void ShowDraws(const QString& inDrawOrder, const QString& ordered);
+  // Replaces both editors' texts; the caret goes to the end so the latest draws show. Only
+  // part of a long history: the editor is read-only and cannot be saved.
+  void ShowDraws(const TDrawsTexts& texts);
   // Places the controls by the window's layout (coordinates relative to this panel).
   void ApplyLayout(const TPanelLayout& layout);
 

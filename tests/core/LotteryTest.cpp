@@ -404,6 +404,37 @@ TEST_F(LotteryFiles, AFaultOnALineWithATooLargeNumberSaysSo) {
             u"above 2147483647: it is too large and was not read."_s);
 }
 
+TEST(LotteryDraws, EditorsOfALongHistoryHoldItsNewestDrawsThatFit) {
+  // Six-digit draw numbers and 20 balls: 91 characters a line, so 219,780 lines fit in the
+  // editor's 20,000,000 characters.
+  TLottery lottery = Lottery(20, 80);
+  iArray row = {0};
+  for (int ball = 80; ball > 60; --ball) row.push_back(ball);
+  for (int n = 100'000; n < 330'000; ++n) {
+    row[0] = n;
+    lottery.Tirazhi.push_back(row);
+  }
+  const TDrawsTexts texts = TDrawsLoad{}.Texts(lottery);
+  EXPECT_EQ(texts.Rows, 230'000);
+  EXPECT_EQ(texts.ShownRows, 219'780);
+  EXPECT_TRUE(texts.Partial());
+  EXPECT_EQ(texts.MemoTirazhi.size(), 219'780 * 91);
+  EXPECT_TRUE(texts.MemoTirazhi.startsWith(u"110220     80  79"_s));  // the newest draws
+  EXPECT_TRUE(texts.MemoTirazhi.endsWith(u"  61\r\n"_s));
+  EXPECT_TRUE(texts.MemoTirazhiUp.startsWith(u"110220     61  62"_s));
+  EXPECT_EQ(texts.MemoTirazhiUp.size(), texts.MemoTirazhi.size());
+  EXPECT_EQ(PartialEditorMessage(u"eng"_s, texts.Rows, texts.ShownRows),
+            u"The history holds 230.000 draws, more than the draws editor holds: it shows the newest "
+            u"219.780, read-only.\rEdit a history this long in a text editor."_s);
+  EXPECT_EQ(PartialEditorMessage(u"rus"_s, texts.Rows, texts.ShownRows),
+            u"В истории 230.000 тиражей - больше, чем помещается в редактор тиражей: он показывает "
+            u"последние 219.780 и только для чтения.\rРедактируйте такую длинную историю в "
+            u"текстовом редакторе."_s);
+
+  lottery.Tirazhi.resize(219'780);
+  EXPECT_FALSE(TDrawsLoad{}.Texts(lottery).Partial());
+}
+
 TEST_F(LotteryFiles, ValidSaveWritesTheEditorTextExactly) {
   const QString path = PathOf(u"5x36.txt"_s);
   const QString memo = u"  1 1 2 3 4 5\r\n2, 6, 7, 8, 9, 10 typed by hand\n"_s;
