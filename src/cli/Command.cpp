@@ -20,7 +20,7 @@ int ParseArguments(QCommandLineParser& parser, const QStringList& arguments,
                    const QString& usageLine, const QString& extraHelp) {
   const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help."_s);
   parser.addOption(help);
-  auto helpText = [&] {
+  auto helpText = [&]() -> QString {
     QString text = parser.helpText();
     // The parser names the program only; show the command's own usage line instead.
     text.replace(0, text.indexOf(u'\n'), u"Usage: "_s + usageLine);

@@ -12,11 +12,6 @@ class TEvenSleepyReport : public TReport {
 public:
   explicit TEvenSleepyReport(bool even) : m_even(even) {}
   QString Name() const override { return m_even ? u"even"_s : u"consecutive"_s; }
-  QString Summary() const override {
-    return m_even
-               ? u"even balls per draw: recent draws, series, frequency and Markov tables"_s
-               : u"pairs of neighbouring balls per draw: recent draws, series, frequency and Markov tables"_s;
-  }
   QString Usage() const override { return u"[--draw T] [--history H]"_s; }
   void AddOptions(QCommandLineParser& parser) override {
     AddDrawOption(parser);
@@ -28,7 +23,7 @@ public:
          u"H"_s});
   }
   int Fill(const QCommandLineParser& parser, const TLottery* lottery, QChar decimalSeparator,
-           TReportPane& pane) override {
+           TReportParams& out) override {
     bool ok = true;
     const int draw = DrawOption(parser, *lottery, &ok);
     const int history = SpinOption(parser, u"history"_s, kEvenSleepyHistoryDefault,
@@ -39,13 +34,13 @@ public:
       params.NextTira = draw;
       params.History = history;
       params.DecimalSeparator = decimalSeparator;
-      ShowEvenReport(*lottery, params, pane);
+      out = params;
     } else {
       TConsecutiveParams params;
       params.NextTira = draw;
       params.History = history;
       params.DecimalSeparator = decimalSeparator;
-      ShowConsecutiveReport(*lottery, params, pane);
+      out = params;
     }
     return kExitOk;
   }

@@ -24,9 +24,6 @@ int History(const QCommandLineParser& parser, bool* ok) {
 class TFirstLastReport : public TReport {
 public:
   QString Name() const override { return u"first-last"_s; }
-  QString Summary() const override {
-    return u"the smallest and the largest ball per draw: series and frequency tables"_s;
-  }
   QString Usage() const override { return u"[--draw T] [--history H] [--sort] [--series]"_s; }
   void AddOptions(QCommandLineParser& parser) override {
     AddDrawOption(parser);
@@ -37,7 +34,7 @@ public:
     });
   }
   int Fill(const QCommandLineParser& parser, const TLottery* lottery, QChar decimalSeparator,
-           TReportPane& pane) override {
+           TReportParams& out) override {
     bool ok = true;
     TFirstLastBallParams params;
     params.NextTira = DrawOption(parser, *lottery, &ok);
@@ -46,7 +43,7 @@ public:
     params.Sort = parser.isSet(u"sort"_s);
     params.Series = parser.isSet(u"series"_s);
     params.DecimalSeparator = decimalSeparator;
-    ShowFirstLastBallReport(*lottery, params, pane);
+    out = params;
     return kExitOk;
   }
 };
@@ -54,9 +51,6 @@ public:
 class TSumReport : public TReport {
 public:
   QString Name() const override { return u"sum"_s; }
-  QString Summary() const override {
-    return u"the sum of the balls per draw: recent draws, series and frequency table"_s;
-  }
   QString Usage() const override { return u"[--draw T] [--history H] [--no-sort]"_s; }
   void AddOptions(QCommandLineParser& parser) override {
     AddDrawOption(parser);
@@ -66,7 +60,7 @@ public:
     });
   }
   int Fill(const QCommandLineParser& parser, const TLottery* lottery, QChar decimalSeparator,
-           TReportPane& pane) override {
+           TReportParams& out) override {
     bool ok = true;
     TSumParams params;
     params.NextTira = DrawOption(parser, *lottery, &ok);
@@ -74,7 +68,7 @@ public:
     if (!ok) return kExitUsage;
     params.Sort = !parser.isSet(u"no-sort"_s);
     params.DecimalSeparator = decimalSeparator;
-    ShowSumReport(*lottery, params, pane);
+    out = params;
     return kExitOk;
   }
 };
@@ -82,9 +76,6 @@ public:
 class TSumForBetsReport : public TReport {
 public:
   QString Name() const override { return u"sum-for-bets"_s; }
-  QString Summary() const override {
-    return u"whether each draw's sum stayed at or below (or reached) a level, as 1 and 0"_s;
-  }
   QString Usage() const override { return u"[--draw T] [--history H] [--level V] [--high]"_s; }
   void AddOptions(QCommandLineParser& parser) override {
     AddDrawOption(parser);
@@ -99,7 +90,7 @@ public:
     });
   }
   int Fill(const QCommandLineParser& parser, const TLottery* lottery, QChar,
-           TReportPane& pane) override {
+           TReportParams& out) override {
     bool ok = true;
     TSumForBetsParams params;
     params.NextTira = DrawOption(parser, *lottery, &ok);
@@ -108,7 +99,7 @@ public:
                               kSumForBetsLevelMax, &ok);
     if (!ok) return kExitUsage;
     params.High = parser.isSet(u"high"_s);
-    ShowSumForBetsReport(*lottery, params, pane);
+    out = params;
     return kExitOk;
   }
 };

@@ -13,9 +13,6 @@ namespace {
 class THotColdReport : public TReport {
 public:
   QString Name() const override { return u"hot-cold"_s; }
-  QString Summary() const override {
-    return u"hot, warm and cold balls of a draw and of its history"_s;
-  }
   QString Usage() const override {
     return u"[--draw T] [--history H] [--okno O] [--markov] [--win-code] [--frequency] [--sort]"_s;
   }
@@ -40,7 +37,7 @@ public:
     });
   }
   int Fill(const QCommandLineParser& parser, const TLottery* lottery, QChar decimalSeparator,
-           TReportPane& pane) override {
+           TReportParams& out) override {
     bool ok = true;
     THotWarmColdParams params;
     params.NextTira = DrawOption(parser, *lottery, &ok);
@@ -56,7 +53,7 @@ public:
     params.FrequencyTable = parser.isSet(u"frequency"_s);
     params.Sort = parser.isSet(u"sort"_s);
     params.DecimalSeparator = decimalSeparator;
-    ShowHotWarmColdReport(*lottery, params, pane);
+    out = params;
     return kExitOk;
   }
 };

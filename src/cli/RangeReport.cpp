@@ -10,8 +10,6 @@ namespace {
 class TRangeReport : public TReport {
 public:
   QString Name() const override { return u"range"_s; }
-  QString Summary() const override { return u"frequency and Markov tables of any series you type"_s; }
-  bool NeedsFile() const override { return false; }
   QString Usage() const override {
     return u"--series-text TEXT [--sort] [--series] [--steps] [--steps-sort] [--markov]"_s;
   }
@@ -26,7 +24,7 @@ public:
     });
   }
   int Fill(const QCommandLineParser& parser, const TLottery*, QChar decimalSeparator,
-           TReportPane& pane) override {
+           TReportParams& out) override {
     if (!parser.isSet(u"series-text"_s)) {
       Err() << "lotrix-cli report range: --series-text TEXT is required\n" << Qt::flush;
       return kExitUsage;
@@ -39,7 +37,7 @@ public:
     params.StepsSort = parser.isSet(u"steps-sort"_s);
     params.Markov = parser.isSet(u"markov"_s);
     params.DecimalSeparator = decimalSeparator;
-    ShowRangeStatistic(params, pane);
+    out = params;
     return kExitOk;
   }
 };

@@ -10,9 +10,6 @@ namespace {
 class TRepeatsReport : public TReport {
 public:
   QString Name() const override { return u"repeats"_s; }
-  QString Summary() const override {
-    return u"balls of each draw repeated from a group of earlier draws (Win.Total)"_s;
-  }
   QString Usage() const override { return u"[--draw T] [--history H] [--count C] [--indent O]"_s; }
   void AddOptions(QCommandLineParser& parser) override {
     AddDrawOption(parser);
@@ -24,7 +21,7 @@ public:
     });
   }
   int Fill(const QCommandLineParser& parser, const TLottery* lottery, QChar decimalSeparator,
-           TReportPane& pane) override {
+           TReportParams& out) override {
     bool ok = true;
     TRepeatsParams params;
     params.NextTira = DrawOption(parser, *lottery, &ok);
@@ -36,7 +33,7 @@ public:
         SpinOption(parser, u"indent"_s, params.Otstup, kRepeatsOtstupMin, kRepeatsOtstupMax, &ok);
     if (!ok) return kExitUsage;
     params.DecimalSeparator = decimalSeparator;
-    ShowRepeatsReport(*lottery, params, pane);
+    out = params;
     return kExitOk;
   }
 };

@@ -2,6 +2,7 @@
 // One report of `lotrix-cli report NAME`: declares its options and fills a pane from them.
 
 #include "core/Lottery.h"
+#include "analyses/Reports.h"
 #include "core/ReportPane.h"
 
 #include <QCommandLineParser>
@@ -12,15 +13,14 @@
 class TReport {
 public:
   virtual ~TReport() = default;
+  // The engine's name of the report (ReportDefs), which also gives its summary.
   virtual QString Name() const = 0;
-  virtual QString Summary() const = 0;
-  virtual bool NeedsFile() const { return true; }
   virtual QString Usage() const = 0;  // the options after NAME [FILE]
   virtual void AddOptions(QCommandLineParser& parser) = 0;
-  // Fills the pane; returns an exit code (kExitUsage for a bad option value).
-  // `lottery` is null for reports that need no draws file.
+  // The report's parameters from the options; returns an exit code (kExitUsage for a bad
+  // option value). `lottery` is null for reports that need no draws file.
   virtual int Fill(const QCommandLineParser& parser, const TLottery* lottery, QChar decimalSeparator,
-                   TReportPane& pane) = 0;
+                   TReportParams& out) = 0;
 };
 
 // Every report of the CLI, sorted by name. A report registers itself in its own file:

@@ -17,6 +17,7 @@ std::vector<TReportFactory>& Factories() {
 
 TReportRegistration::TReportRegistration(TReportFactory factory) { Factories().push_back(factory); }
 
+
 std::vector<std::unique_ptr<TReport>> MakeReports() {
   std::vector<std::unique_ptr<TReport>> reports;
   for (TReportFactory factory : Factories()) reports.push_back(factory());
@@ -66,7 +67,7 @@ public:
       stream << "Usage: lotrix-cli report NAME [FILE] [options] [--format text|ansi|html|json]\n\n"
              << "Reports (lotrix-cli report NAME --help for the options of one):\n";
       for (const auto& report : reports)
-        stream << "  " << PadRight(14, report->Name()) << report->Summary() << '\n';
+        stream << "  " << PadRight(14, report->Name()) << FindReport(report->Name())->Summary << '\n';
       stream << '\n' << kJsonContractHelp << Qt::flush;
       return name.isEmpty() ? kExitUsage : kExitOk;
     }
@@ -79,19 +80,20 @@ public:
       return kExitUsage;
     }
 
+    const TReportDef& def = *FindReport(name);
     QCommandLineParser parser;
-    parser.setApplicationDescription(report->Summary());
-    if (report->NeedsFile()) parser.addPositionalArgument(u"FILE"_s, u"The draws file."_s);
+    parser.setApplicationDescription(QString::fromUtf16(def.Summary));
+    if (def.NeedsLottery) parser.addPositionalArgument(u"FILE"_s, u"The draws file."_s);
     report->AddOptions(parser);
     const QCommandLineOption format(u"format"_s, u"Output format (default text)."_s,
                                     u"text|ansi|html|json"_s, u"text"_s);
     parser.addOption(format);
     QStringList own = arguments;
     own.removeAt(1);
-    const QString usage = u"lotrix-cli report "_s + name + (report->NeedsFile() ? u" FILE "_s : u" "_s) +
+    const QString usage = u"lotrix-cli report "_s + name + (def.NeedsLottery ? u" FILE "_s : u" "_s) +
                           report->Usage() + u" [--format text|ansi|html|json]"_s;
     if (int code = ParseArguments(parser, own, usage, kJsonContractHelp); code >= 0) return code;
-    const qsizetype files = report->NeedsFile() ? 1 : 0;
+    const qsizetype files = def.NeedsLottery ? 1 : 0;
     if (parser.positionalArguments().size() != files) {
       Err() << "lotrix-cli report " << name << ": unexpected arguments (see --help)\n" << Qt::flush;
       return kExitUsage;
@@ -100,17 +102,19 @@ public:
 
     TConsoleHost host;
     TLoadedLottery loaded;
-    if (report->NeedsFile()) {
+    if (def.NeedsLottery) {
       loaded = LoadLotteryFile(parser.positionalArguments().front(), DefaultLanguage(), host);
       if (!loaded.Valid) {
         Err() << MessagesForTerminal(host.Messages) << Qt::flush;
         return kExitInvalidData;
       }
     }
-    TReportPane pane;
-    const int code = report->Fill(parser, report->NeedsFile() ? &loaded.Lottery : nullptr,
-                                  host.DecimalSeparator(), pane);
+    const TLottery* lottery = def.NeedsLottery ? &loaded.Lottery : nullptr;
+    TReportParams params;
+    const int code = report->Fill(parser, lottery, host.DecimalSeparator(), params);
     if (code != kExitOk) return code;
+    TReportPane pane;
+    WriteReport(lottery, params, pane);
     Out() << RenderPane(pane, parser.value(format)) << Qt::flush;
     return kExitOk;
   }

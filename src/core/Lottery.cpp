@@ -565,6 +565,19 @@ TSaveOutcome SaveDraws(TLottery& lottery, const QString& memoText, const QString
   return TSaveOutcome::Saved;
 }
 
+QString EditorTextForSave(const QString& plainText) {
+  QString text;
+  text.reserve(plainText.size() + plainText.count(u'\n') + 2);
+  for (qsizetype start = 0; start < plainText.size();) {
+    qsizetype end = plainText.indexOf(u'\n', start);
+    if (end < 0) end = plainText.size();
+    text += QStringView(plainText).mid(start, end - start);
+    text += u"\r\n"_s;
+    start = end + 1;
+  }
+  return text;
+}
+
 iArray AvailableBalls(const QString& fieldText, int maxBall, QString* rewrittenField) {
   iArray balls;
   for (const int32_t value : ExtractNumbers(fieldText))

@@ -135,6 +135,10 @@ enum class TSaveOutcome {
 TSaveOutcome SaveDraws(TLottery& lottery, const QString& memoText, const QString& path,
                        const QString& language, THost& host);
 
+// The text a save writes from the draws editor's plain text: its lines, each ended by CR LF
+// as a memo writes them (the empty piece after a last line end gives no line).
+QString EditorTextForSave(const QString& plainText);
+
 // The available balls named in a field: numbers in 1..maxBall, repeats dropped, ascending;
 // all balls 1..maxBall when none remain. rewrittenField (when given) receives the list in
 // the field's form, so the field always shows the list that was used.

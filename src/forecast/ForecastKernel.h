@@ -2,7 +2,8 @@
 // The walk's internals shared by its two compiled kernels (see ForecastWalk.h): the
 // precomputed plan of masks and tables, the running values of a prefix, a chunk's results.
 
-#include "Prognoz.h"
+#include "PrognozExt.h"
+#include "PrognozFilters.h"
 
 #include <vector>
 

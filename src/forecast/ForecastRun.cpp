@@ -314,6 +314,11 @@ TForecastShown ShowForecast(const TLottery& lottery, const TForecastParams& para
   return TForecastShown::Auto;
 }
 
+void WriteForecastTitle(int nextTira, TReportPane& pane) {
+  pane.AddLine(u"Прогноз Шаров для тиража №: "_s + QString::number(nextTira));
+  pane.AddLine(u"The Draw # "_s + QString::number(nextTira) + u" lotto prediction:"_s);
+}
+
 TForecastRunResult RunForecast(const TLottery& lottery, TForecastParams& params,
                                TForecastState& state, TReportPane& pane, THost& host) {
   TForecastRunResult result;
@@ -321,8 +326,7 @@ TForecastRunResult RunForecast(const TLottery& lottery, TForecastParams& params,
   const bool russian = IsRussian(params.Language);
   const int t = params.NextTira;
   pane.Clear();
-  pane.AddLine(u"Прогноз Шаров для тиража №: "_s + QString::number(t));
-  pane.AddLine(u"The Draw # "_s + QString::number(t) + u" lotto prediction:"_s);
+  WriteForecastTitle(t, pane);
 
   prognoz.Clear();
   state.FiltersStatistic.Clear();

@@ -102,5 +102,8 @@ QString FilterStatisticLine(const TFiltersStatistics& statistics, int i, bool ru
 // Appends the filter statistics, with their highlights, to the end of the result pane.
 void AppendFiltersStatistics(TReportPane& result, const TReportPane& filtersStatistic);
 
+// The two title lines of a forecast of draw T, which stay in the pane while it is computed.
+void WriteForecastTitle(int nextTira, TReportPane& pane);
+
 QString NoForecastMessage(bool russian);
 QString TooManyToShowMessage(bool russian, int64_t total, int64_t filtered, int shown);

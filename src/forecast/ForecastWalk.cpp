@@ -290,9 +290,9 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
       commit(index, std::move(chunk));
     }
   };
-  const int count = std::min<int>(ThreadCount(threads), static_cast<int>(chunks.size()));
+  const int workers = std::min<int>(ThreadCount(threads), static_cast<int>(chunks.size()));
   std::vector<std::thread> pool;
-  for (int t = 1; t < count; ++t) pool.emplace_back(worker);
+  for (int t = 1; t < workers; ++t) pool.emplace_back(worker);
   worker();
   for (std::thread& thread : pool) thread.join();
   // A filter that is off allowed every ball, so its stage already equals the one before.

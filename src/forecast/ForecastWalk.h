@@ -12,7 +12,8 @@
 // their results are committed in walk order, so the rows and counters equal those of a
 // one-by-one walk.
 
-#include "Prognoz.h"
+#include "PrognozExt.h"
+#include "PrognozFilters.h"
 
 struct TWalkResult {
   TFiltersStatistics Statistics{};

@@ -9,13 +9,6 @@
 
 #include <algorithm>
 
-bool AnyCodeFits(const iArray2D& codes, int a, int b, int c) {
-  for (const iArray& code : codes)
-    if ((code[0] < 0 || code[0] == a) && (code[1] < 0 || code[1] == b) && (code[2] < 0 || code[2] == c))
-      return true;
-  return false;
-}
-
 bool TMainPrognoz::TestCombi(const iArray& combination) {
   const TMainPrognozFilters& f = Filters;
   TFiltersStatistics& s = FiltersStatistics;

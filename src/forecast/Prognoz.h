@@ -4,36 +4,12 @@
 // ten free any-range conditions), with per-filter accepted/denied counters.
 
 #include "PrognozExt.h"
+#include "PrognozFilters.h"
 #include "core/Lottery.h"
 
 #include <QString>
 
-#include <algorithm>
 #include <array>
-#include <atomic>
-#include <functional>
-
-// Whether an ascending list holds the value.
-inline bool SortedContains(const iArray& sorted, int64_t value) {
-  return std::binary_search(sorted.begin(), sorted.end(), value);
-}
-// Whether some code [a, b, c] fits the counts: each digit is -1 (any) or equals its count.
-bool AnyCodeFits(const iArray2D& codes, int a, int b, int c);
-
-// The filter settings of one run.
-struct TMainPrognozFilters {
-  iArray Even;            // filter 01
-  iArray Sleepy;          // filter 02
-  iArray SumBalls;        // filter 03
-  iArray FirstBall;       // filter 04
-  iArray LastBall;        // filter 04
-  iArray2D HotColdWinCode;  // filter 05: [hot, warm, cold], -1 = any
-  iArray Hot, Warm, Cold;   // the classes for draw NextTira
-  iArray2D DifferencesWinCode;  // filter 06: [zone 1, zone 2, zone 3], -1 = any
-  iArray DiffZone1, DiffZone2, DiffZone3;  // the difference zones for draw NextTira
-  std::array<iArray, 10> AnyRange;     // filter 10 + i: the ball set
-  std::array<iArray, 10> AnyRangeWin;  // filter 10 + i: allowed numbers of balls from it
-};
 
 // One filter of PanelPrognoz: its check box and its edit field.
 struct TFilterField {
@@ -53,14 +29,6 @@ struct TPrognozFields {
   std::array<TFilterField, 10> AnyRange;
   std::array<QString, 10> AnyRangeWin;
 };
-
-// A per-filter counter pair.
-struct TFilterCount {
-  int64_t Denied = 0;
-  int64_t Accepted = 0;
-  bool operator==(const TFilterCount&) const = default;
-};
-using TFiltersStatistics = std::array<TFilterCount, 31>;
 
 class TMainPrognoz : public TPrognozExt {
 public:

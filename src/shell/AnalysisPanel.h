@@ -1,16 +1,39 @@
 #pragma once
 // An analysis panel: a framed area with its caption at the top edge. Panels whose controls
-// are not built yet are plain frames of this class; a panel with controls derives from it.
-// AnalysisPanels() lists every panel of the window with its caption.
+// are not built yet are plain frames of this class; a panel with controls derives from it,
+// names its re-run triggers (RerunOnChange, RerunOnClick), its buttons with their actions
+// (Buttons) and the job it runs in the result pane (Job). The controller connects them; it
+// never asks a panel which button was pressed. A report panel (TReportPanel) runs an engine
+// report of the registry in analyses/Reports.h.
+
+#include "LongWork.h"
+#include "analyses/Reports.h"
 
 #include <QFrame>
+#include <QList>
 #include <QString>
 
-#include <span>
+#include <functional>
 
 class QAbstractButton;
 class QLabel;
 class QSpinBox;
+class TLottery;
+
+// What a panel's job may read, taken on the GUI thread when the job starts.
+struct TPanelContext {
+  const TLottery* Lottery = nullptr;  // the open lottery; the job reads it in place
+  int NextTira = 1;                   // seNextTira: the analysed draw T
+  QChar DecimalSeparator = QLatin1Char('.');
+  QStringList PaneLines;              // the result pane's lines (what the user pasted there)
+};
+
+// A button of a panel and what it does: Action runs on the GUI thread; an empty Action runs
+// the panel's job. Either way the controller refuses it (with a beep) while work runs.
+struct TPanelButton {
+  QAbstractButton* Button;
+  std::function<void()> Action;
+};
 
 class TAnalysisPanel : public QFrame {
   Q_OBJECT
@@ -19,24 +42,35 @@ public:
   QString Caption() const;
   void SetCaption(const QString& caption);
 
+  virtual QList<TPanelButton> Buttons() { return {}; }
+  // The job the panel runs in the result pane; empty when it runs none (HasJob false).
+  virtual TPaneJob Job(const TPanelContext& context) const;
+  virtual bool HasJob() const { return false; }
+  // Whether the job needs the result pane's lines (read only then: they may be many).
+  virtual bool ReadsPane() const { return false; }
+
 Q_SIGNALS:
-  // A control whose change re-runs the panel's report was changed (the controller binds
-  // this to prRefreshResults).
+  // A control whose change re-runs the panel's job was changed; the controller re-runs it
+  // while the panel's analysis is the active one.
   void ParametersChanged();
 
 protected:
-  // Every value change of the spin edit, every toggle of the check box re-runs the report.
+  // Every value change of the spin edit, every toggle of the check box re-runs the job.
   void RerunOnChange(QSpinBox* spinEdit);
   void RerunOnChange(QAbstractButton* checkBox);
+  // Only a click by the user re-runs the job (not a change made by the program).
+  void RerunOnClick(QAbstractButton* checkBox);
 
   QLabel* m_caption;
 };
 
-struct TAnalysisPanelDef {
-  const char16_t* Name;
-  const char16_t* Caption;
-  bool Placed;  // takes PanelEmpty's bounds (PlacePanel); false for the draws map and PanelImage
+// A panel whose job is a report of the engine's registry, with the parameters its controls
+// show for the analysed draw.
+class TReportPanel : public TAnalysisPanel {
+  Q_OBJECT
+public:
+  using TAnalysisPanel::TAnalysisPanel;
+  virtual TReportParams Params(int nextTira, QChar decimalSeparator) const = 0;
+  TPaneJob Job(const TPanelContext& context) const override;
+  bool HasJob() const override { return true; }
 };
-
-// Every analysis panel, in the order prHideAll hides them.
-std::span<const TAnalysisPanelDef> AnalysisPanels();

@@ -2,24 +2,15 @@
 
 #include "AnalysisPanel.h"
 #include "PanelAbout.h"
-#include "PanelDifference.h"
-#include "PanelEvenSleepy.h"
-#include "PanelFirstLastSum.h"
 #include "PanelHotCold.h"
-#include "PanelLastTira.h"
 #include "PanelMain.h"
-#include "PanelRangeStat.h"
-#include "PanelUpload.h"
+#include "PanelPrognoz.h"
 #include "PanelShowResult.h"
 #include "PanelTirazhi.h"
 #include "WidgetHost.h"
 #include "mainForm.h"
 
-#include "analyses/Differences.h"
-#include "analyses/EvenSleepy.h"
-#include "analyses/FirstLastSum.h"
-#include "analyses/HotColdReport.h"
-#include "analyses/Repeats.h"
+#include "forecast/LotteryMenus.h"
 #include "core/OpenLottery.h"
 #include "core/ReportPane.h"
 #include "stats/HotWarmCold.h"
@@ -39,32 +30,11 @@
 
 using namespace Qt::StringLiterals;
 
-bool ForecastMenusEnabled(int ballsInDraw, int maxBall) {
-  const double combinations = Binomial(maxBall, ballsInDraw);
-  // Binomial is 0 when a factorial overflows (N >= 171): far too many, not none.
-  return combinations > 0 && combinations < kMaxForecastCombinations;
-}
-
 TController::TController(TfrmMain& form, TWidgetHost& host)
     : QObject(&form), m_form(form), m_host(host) {
   m_host.SetParent(&form);
   m_work = std::make_unique<TLongWork>(&form, form.ProgressBusy, form.btnBusyCancel);
   connect(m_work.get(), &TLongWork::Finished, this, &TController::WorkFinished);
-  m_refreshers[aaRangeStat] = [this] { RunRangeStatistic(); };
-  m_refreshers[aaHotCold] = [this] { RunPanelReport(m_form.PanelHotCold, &ShowHotWarmColdReport); };
-  m_refreshers[aaEven] = [this] { RunPanelReport(m_form.PanelEven, &ShowEvenReport); };
-  m_refreshers[aaSleepy] = [this] { RunPanelReport(m_form.PanelSleepy, &ShowConsecutiveReport); };
-  m_refreshers[aaFirstBall] = [this] {
-    RunPanelReport(m_form.PanelFirstBall, &ShowFirstLastBallReport);
-  };
-  m_refreshers[aaSum] = [this] { RunPanelReport(m_form.PanelSummaBalls, &ShowSumReport); };
-  m_refreshers[aaSumForBets] = [this] {
-    RunPanelReport(m_form.PanelSumForBets, &ShowSumForBetsReport);
-  };
-  m_refreshers[aaDifferences] = [this] {
-    RunPanelReport(m_form.PanelDifference, &ShowDifferencesReport);
-  };
-  m_refreshers[aaRepeats] = [this] { RunPanelReport(m_form.PanelLastTira, &ShowRepeatsReport); };
   ConnectControls();
 }
 
@@ -85,31 +55,92 @@ QString TController::ExamplesDir() {
   return QDir::homePath();
 }
 
+std::span<const TMenuCommand> TController::MenuCommands() {
+  using C = TController;
+  using M = TMainMenu;
+  constexpr bool toNewTira = true, keepRange = false;
+  // Part of the window, so every command refers to a member; in the menu's order.
+  static const TMenuCommand commands[] = {
+      {&M::menuLottoNew, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<0>},
+      {&M::menuReopen01, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<1>},
+      {&M::menuReopen02, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<2>},
+      {&M::menuReopen03, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<3>},
+      {&M::menuReopen04, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<4>},
+      {&M::menuExit, kUnchanged, keepRange, nullptr, 0, &C::CmdExit},
+      {&M::menuTirazhi, kUnchanged, keepRange, nullptr, 0, &C::CmdDraws},
+      {&M::menuTiraMap, aaDrawsMap, toNewTira, u"PanelTiraMap", shEmpty, &C::prRefreshResults},
+      {&M::menuHotCold, aaHotCold, toNewTira, u"PanelHotCold", shResult, &C::prRefreshResults},
+      {&M::menuEven, aaEven, toNewTira, u"PanelEven", shResult, &C::prRefreshResults},
+      {&M::menuSleepy, aaSleepy, toNewTira, u"PanelSleepy", shResult, &C::prRefreshResults},
+      {&M::menuFirstBall, aaFirstBall, toNewTira, u"PanelFirstBall", shResult, &C::prRefreshResults},
+      {&M::menuSummaBalls, aaSum, toNewTira, u"PanelSummaBalls", shResult, &C::prRefreshResults},
+      {&M::menuIntervals, aaIntervals, toNewTira, u"PanelIntervals", shResult, &C::prRefreshResults},
+      {&M::menuRepeats, aaRepeats, toNewTira, u"PanelLastTira", shResult, &C::prRefreshResults},
+      {&M::menuDifference, aaDifferences, toNewTira, u"PanelDifference", shResult, &C::prRefreshResults},
+      {&M::menuPrognozCombi, aaNone, toNewTira, u"PanelPrognoz", shResult | shForecastControls, nullptr},
+      {&M::menuRandomNumberGenerator, aaNone, keepRange, u"PanelRandomNumberGenerator", shResult, nullptr},
+      {&M::menuCalculator, kUnchanged, keepRange, u"PanelCalculator", shResult, nullptr},
+      {&M::menuDogon, kUnchanged, keepRange, u"PanelDogon", shResult, nullptr},
+      {&M::menuSkips, aaSkips, toNewTira, u"PanelSkips", shResult, nullptr},
+      {&M::menuRangeStat, aaRangeStat, toNewTira, u"PanelRangeStat", shResult, nullptr},
+      {&M::menuSlice, aaNone, keepRange, u"PanelSlice", shResult, nullptr},
+      {&M::menuBasesUpload, kUnchanged, keepRange, u"PanelUpload", shResult, nullptr},
+      {&M::menuTreble, aaTreble, toNewTira, u"PanelTreble", shResult, nullptr},
+      {&M::menuPositions, aaPositions, toNewTira, u"PanelPositions", shResult, nullptr},
+      {&M::menuFilterFromLast, aaPastMatches, toNewTira, u"PanelFilterFromLast", shResult, nullptr},
+      {&M::menuSumForBets, aaSumForBets, keepRange, u"PanelSumForBets", shResult, &C::prRefreshResults},
+      {&M::menuIntervalsProf, aaIntervalsProf, toNewTira, u"PanelIntervalsProf", shResult, nullptr},
+      {&M::menuTriplets, kUnchanged, toNewTira, u"PanelTriplets", shResult, nullptr},
+      {&M::menuTest, aaTest, keepRange, u"PanelTest", shResult, nullptr},
+      {&M::menuEven5x36, kUnchanged, toNewTira, u"PanelEven5x36", shResult, nullptr},
+      {&M::menuActivity, kUnchanged, toNewTira, u"PanelActivity", shResult, nullptr},
+      {&M::menuAbout, kUnchanged, keepRange, nullptr, 0, &C::CmdAbout},
+      {&M::menuLanguage, kUnchanged, keepRange, nullptr, 0, &C::CmdLanguage},
+  };
+  return commands;
+}
+
+TAnalysisPanel* TController::ActivePanel() const {
+  for (const TMenuCommand& command : MenuCommands()) {
+    if (command.Code != m_activeAnalysis || command.Panel == nullptr) continue;
+    TAnalysisPanel* panel = m_form.AnalysisPanel(QString::fromUtf16(command.Panel));
+    if (panel != nullptr && panel->HasJob()) return panel;
+  }
+  return nullptr;
+}
+
+void TController::OnClick(QAbstractButton* button, std::function<void()> action) {
+  connect(button, &QAbstractButton::clicked, this, [this, action = std::move(action)] {
+    if (m_work->IsRunning()) {
+      QApplication::beep();
+      return;
+    }
+    action();
+  });
+}
+
 void TController::ConnectControls() {
   for (const TMenuItemDef& item : MenuItems()) {
     if ((item.Flags & mfSubmenu) != 0) continue;
     QAction* action = m_form.Menu.*(item.Member);
     connect(action, &QAction::triggered, this, [this, action] { prMenuClick(action); });
   }
-  const QList<QPushButton*> buttons = {
-      m_form.PanelTirazhi->btnSaveTirazhi,   m_form.PanelMain->btnSharyEnableClear,
-      m_form.PanelMain->btnSharyEnableAll,   m_form.PanelAbout->btnAboutOK,
-      m_form.PanelMain->btnPrognozNew,       m_form.PanelMain->btnPrognozShow,
-      m_form.PanelRangeStat->btnRangeStatClear, m_form.PanelRangeStat->btnRangeStatReverse,
-      m_form.PanelRangeStat->btnRangeStatRefresh, m_form.PanelUpload->btnBasesRecognize};
-  for (QPushButton* button : buttons)
-    connect(button, &QPushButton::clicked, this,
-            [this, button] { prOnButtonClick(button->objectName()); });
-  connect(m_form.PanelMain->seNextTira, &QSpinBox::valueChanged, this,
-          &TController::prRefreshResults);
-  // The Range switches re-run only the Range report: while another analysis is active they
-  // do nothing.
-  for (QCheckBox* box : m_form.PanelRangeStat->Switches())
-    connect(box, &QCheckBox::clicked, this, [this] {
-      if (m_activeAnalysis == aaRangeStat) prRefreshResults();
+  TPanelMain* main = m_form.PanelMain;
+  OnClick(m_form.PanelTirazhi->btnSaveTirazhi, [this] { SaveDraws(); });
+  OnClick(main->btnSharyEnableClear, [main] { main->poleSharyEnable->clear(); });
+  OnClick(main->btnSharyEnableAll, [this] { SetAllBallsAvailable(); });
+  OnClick(main->btnPrognozNew, [this] { RunForecastCommand(); });
+  OnClick(main->btnPrognozShow, [this] { ShowForecastCommand(); });
+  OnClick(m_form.PanelAbout->btnAboutOK, [this] { m_form.PanelAbout->hide(); });
+  connect(main->seNextTira, &QSpinBox::valueChanged, this, &TController::prRefreshResults);
+  for (TAnalysisPanel* panel : m_form.AnalysisPanelList()) {
+    for (const TPanelButton& button : panel->Buttons())
+      OnClick(button.Button, button.Action ? button.Action : [this, panel] { RunPanelJob(panel); });
+    // A panel's triggers re-run its job only while its analysis is the active one.
+    connect(panel, &TAnalysisPanel::ParametersChanged, this, [this, panel] {
+      if (ActivePanel() == panel) prRefreshResults();
     });
-  for (TAnalysisPanel* panel : m_form.AnalysisPanelList())
-    connect(panel, &TAnalysisPanel::ParametersChanged, this, &TController::prRefreshResults);
+  }
 }
 
 void TController::FormActivate() {
@@ -165,8 +196,7 @@ void TController::OpenSequence() {
     seNextTira->setValue(m_lottery.NewTira);
   }
   LotterySetup();
-  // All balls are available.
-  prOnButtonClick(u"btnSharyEnableAll"_s);
+  SetAllBallsAvailable();
   prMenuClick(m_form.Menu.menuTirazhi);
 }
 
@@ -175,34 +205,30 @@ void TController::LotterySetup() {
   TMainMenu& menu = m_form.Menu;
   menu.menuExport->setEnabled(true);
   menu.menuCodesAuto->setEnabled(true);
-  const QString prof = m_settings.ReadSetting(QString::fromUtf16(kSettingProf));
-  menu.menuResearches->setVisible(prof.left(3) == QString::fromUtf16(kResearchAccessCode));
+  const TLotteryMenus open = LotteryMenus(m_lottery, m_settings.ReadSetting(QString::fromUtf16(kSettingProf)));
+  menu.menuResearches->setVisible(open.Researches);
   // No automation server for the Caterpillar exists on this system.
   menu.menuCaterpillar->setEnabled(false);
-  const int K = m_lottery.BallsInDraw;
-  const int N = m_lottery.MaxBall;
-  menu.menu49s->setEnabled(K == 7 && N == 49);
-  menu.menuKENO->setEnabled(K == 20 && N == 80);
-  const bool forecast = ForecastMenusEnabled(K, N);
-  menu.menuPrognozCombi->setEnabled(forecast);
-  menu.menuFilterFromLast->setEnabled(forecast);
+  menu.menu49s->setEnabled(open.Irish49s);
+  menu.menuKENO->setEnabled(open.Keno);
+  menu.menuPrognozCombi->setEnabled(open.Forecast);
+  menu.menuFilterFromLast->setEnabled(open.Forecast);
   {
     // The hot window P; 0 without a lottery, which the spin edit raises to its minimum.
-    QSpinBox* okno = m_form.PanelHotCold->seHotColdOkno;
+    QSpinBox* okno = m_form.Panel<TPanelHotCold>()->seHotColdOkno;
     const QSignalBlocker quiet(okno);
-    okno->setValue(HotWindow(K, N));
+    okno->setValue(HotWindow(m_lottery.BallsInDraw, m_lottery.MaxBall));
   }
   if (auto* positions = m_form.findChild<QSpinBox*>(u"sePositionsNumber"_s)) {
     const QSignalBlocker quiet(positions);
-    positions->setMaximum(K);
+    positions->setMaximum(m_lottery.BallsInDraw);
     positions->setValue(1);
   }
 }
 
-void TController::ShowAnalysis(int code, bool rangeToNewTira, QWidget* panel, bool withResult,
-                               bool forecastControls, bool withEmpty) {
-  if (code >= 0) m_activeAnalysis = code;
-  if (rangeToNewTira) {
+void TController::ShowCommand(const TMenuCommand& command) {
+  if (command.Code != kUnchanged) m_activeAnalysis = command.Code;
+  if (command.RangeToNewTira) {
     QSpinBox* seNextTira = m_form.PanelMain->seNextTira;
     const QSignalBlocker quiet(seNextTira);
     seNextTira->setMaximum(m_lottery.NewTira);
@@ -210,18 +236,17 @@ void TController::ShowAnalysis(int code, bool rangeToNewTira, QWidget* panel, bo
   }
   m_form.LayoutPanels();
   m_form.PanelMain->show();
-  m_form.PanelMain->SetForecastControlsVisible(forecastControls);
-  if (withEmpty) m_form.PanelEmpty->show();
-  if (panel != nullptr) panel->show();
-  if (withResult) m_form.PanelShowResult->show();
+  m_form.PanelMain->SetForecastControlsVisible((command.Shows & shForecastControls) != 0);
+  if ((command.Shows & shEmpty) != 0) m_form.PanelEmpty->show();
+  if (QWidget* panel = m_form.AnalysisPanel(QString::fromUtf16(command.Panel))) panel->show();
+  if ((command.Shows & shResult) != 0) m_form.PanelShowResult->show();
 }
 
 void TController::prMenuClick(QAction* item) {
   if (item == nullptr) return;
-  const QString name = item->objectName();
   if (m_work->IsRunning()) {
     // A report is being written into the pane: only Exit gets through (it cancels first).
-    if (name != u"menuExit"_s) {
+    if (item != m_form.Menu.menuExit) {
       QApplication::beep();
       return;
     }
@@ -230,139 +255,42 @@ void TController::prMenuClick(QAction* item) {
     m_work->WaitForFinished();
   }
   prHideAll();
-  const TMainMenu& menu = m_form.Menu;
-  auto panel = [this](const char16_t* panelName) {
-    return m_form.AnalysisPanel(QString::fromUtf16(panelName));
-  };
-  constexpr int unchanged = -1;
-
-  if (item == menu.menuExit) {
-    m_form.close();
-  } else if (item == menu.menuLottoNew) {
-    RecentFiles(0);
-  } else if (item == menu.menuReopen01) {
-    RecentFiles(1);
-  } else if (item == menu.menuReopen02) {
-    RecentFiles(2);
-  } else if (item == menu.menuReopen03) {
-    RecentFiles(3);
-  } else if (item == menu.menuReopen04) {
-    RecentFiles(4);
-  } else if (item == menu.menuTirazhi) {
-    m_form.LayoutPanels();
-    m_form.PanelTirazhi->show();
-  } else if (item == menu.menuAbout) {
-    m_form.PanelAbout->show();
-    m_form.PanelAbout->raise();
-  } else if (item == menu.menuLanguage) {
-    SwitchLanguage(m_settings);
-    OpenSequence();
-  } else if (item == menu.menuPrognozCombi) {
-    ShowAnalysis(aaNone, true, panel(u"PanelPrognoz"), true, true);
-  } else if (item == menu.menuFilterFromLast) {
-    ShowAnalysis(aaPastMatches, true, panel(u"PanelFilterFromLast"), true);
-  } else if (item == menu.menuTreble) {
-    ShowAnalysis(aaTreble, true, panel(u"PanelTreble"), true);
-  } else if (item == menu.menuDogon) {
-    ShowAnalysis(unchanged, false, panel(u"PanelDogon"), true);
-  } else if (item == menu.menuCalculator) {
-    ShowAnalysis(unchanged, false, panel(u"PanelCalculator"), true);
-  } else if (item == menu.menuRandomNumberGenerator) {
-    ShowAnalysis(aaNone, false, panel(u"PanelRandomNumberGenerator"), true);
-  } else if (item == menu.menuActivity) {
-    ShowAnalysis(unchanged, true, panel(u"PanelActivity"), true);
-  } else if (item == menu.menuEven5x36) {
-    ShowAnalysis(unchanged, true, panel(u"PanelEven5x36"), true);
-  } else if (item == menu.menuTiraMap) {
-    ShowAnalysis(aaDrawsMap, true, panel(u"PanelTiraMap"), false, false, true);
-    prRefreshResults();
-  } else if (item == menu.menuHotCold) {
-    ShowAnalysis(aaHotCold, true, panel(u"PanelHotCold"), true);
-    prRefreshResults();
-  } else if (item == menu.menuIntervals) {
-    ShowAnalysis(aaIntervals, true, panel(u"PanelIntervals"), true);
-    prRefreshResults();
-  } else if (item == menu.menuIntervalsProf) {
-    ShowAnalysis(aaIntervalsProf, true, panel(u"PanelIntervalsProf"), true);
-  } else if (item == menu.menuEven) {
-    ShowAnalysis(aaEven, true, panel(u"PanelEven"), true);
-    prRefreshResults();
-  } else if (item == menu.menuRepeats) {
-    ShowAnalysis(aaRepeats, true, panel(u"PanelLastTira"), true);
-    prRefreshResults();
-  } else if (item == menu.menuSleepy) {
-    ShowAnalysis(aaSleepy, true, panel(u"PanelSleepy"), true);
-    prRefreshResults();
-  } else if (item == menu.menuFirstBall) {
-    ShowAnalysis(aaFirstBall, true, panel(u"PanelFirstBall"), true);
-    prRefreshResults();
-  } else if (item == menu.menuSummaBalls) {
-    ShowAnalysis(aaSum, true, panel(u"PanelSummaBalls"), true);
-    prRefreshResults();
-  } else if (item == menu.menuSkips) {
-    ShowAnalysis(aaSkips, true, panel(u"PanelSkips"), true);
-  } else if (item == menu.menuRangeStat) {
-    ShowAnalysis(aaRangeStat, true, panel(u"PanelRangeStat"), true);
-  } else if (item == menu.menuSlice) {
-    ShowAnalysis(aaNone, false, panel(u"PanelSlice"), true);
-  } else if (item == menu.menuTriplets) {
-    ShowAnalysis(unchanged, true, panel(u"PanelTriplets"), true);
-  } else if (item == menu.menuDifference) {
-    ShowAnalysis(aaDifferences, true, panel(u"PanelDifference"), true);
-    prRefreshResults();
-  } else if (item == menu.menuPositions) {
-    ShowAnalysis(aaPositions, true, panel(u"PanelPositions"), true);
-  } else if (item == menu.menuSumForBets) {
-    ShowAnalysis(aaSumForBets, false, panel(u"PanelSumForBets"), true);
-    prRefreshResults();
-  } else if (item == menu.menuBasesUpload) {
-    ShowAnalysis(unchanged, false, panel(u"PanelUpload"), true);
-  } else if (item == menu.menuTest) {
-    ShowAnalysis(aaTest, false, panel(u"PanelTest"), true);
+  for (const TMenuCommand& command : MenuCommands()) {
+    if (m_form.Menu.*(command.Item) != item) continue;
+    if (command.Panel != nullptr) ShowCommand(command);
+    if (command.Run != nullptr) (this->*command.Run)();
+    return;
   }
   // Every other item (export, research items) only hides the panels for now.
 }
 
-void TController::prOnButtonClick(const QString& button) {
-  if (m_work->IsRunning()) {
-    QApplication::beep();
-    return;
-  }
-  TPanelMain* main = m_form.PanelMain;
-  TPanelRangeStat* range = m_form.PanelRangeStat;
-  if (button == u"btnSaveTirazhi"_s) {
-    SaveDraws();
-  } else if (button == u"btnSharyEnableClear"_s) {
-    main->poleSharyEnable->clear();
-  } else if (button == u"btnSharyEnableAll"_s) {
-    // AvailableBalls of an empty field: every ball 1..MaxBall.
-    QString field;
-    AvailableBalls(QString(), m_lottery.MaxBall, &field);
-    main->poleSharyEnable->setText(m_lottery.MaxBall > 0 ? field : QString());
-  } else if (button == u"btnAboutOK"_s) {
-    m_form.PanelAbout->hide();
-  } else if (button == u"btnPrognozNew"_s) {
-    RunForecastCommand();
-  } else if (button == u"btnPrognozShow"_s) {
-    ShowForecastCommand();
-  } else if (button == u"btnRangeStatClear"_s) {
-    range->poleRangeStatSource->setText(ClearRangeSource());
-  } else if (button == u"btnRangeStatReverse"_s) {
-    range->poleRangeStatSource->setText(ReverseRangeSource(range->poleRangeStatSource->text()));
-  } else if (button == u"btnRangeStatRefresh"_s) {
-    RunRangeStatistic();
-  } else if (button == u"btnBasesRecognize"_s) {
-    // The listing the user pasted into the pane becomes draw lines, oldest first.
-    TReportPane pane;
-    pane.ReplaceLines(RecognizeResults(SplitLines(m_form.PanelShowResult->Text()),
-                                       m_form.PanelUpload->Listing()));
-    m_form.PanelShowResult->ShowPane(pane);
-  }
+void TController::CmdExit() { m_form.close(); }
+
+void TController::CmdDraws() {
+  m_form.LayoutPanels();
+  m_form.PanelTirazhi->show();
+}
+
+void TController::CmdAbout() {
+  m_form.PanelAbout->show();
+  m_form.PanelAbout->raise();
+}
+
+void TController::CmdLanguage() {
+  SwitchLanguage(m_settings);
+  OpenSequence();
+}
+
+void TController::SetAllBallsAvailable() {
+  // AvailableBalls of an empty field: every ball 1..MaxBall.
+  QString field;
+  AvailableBalls(QString(), m_lottery.MaxBall, &field);
+  m_form.PanelMain->poleSharyEnable->setText(m_lottery.MaxBall > 0 ? field : QString());
 }
 
 void TController::prRefreshResults() {
-  const auto it = m_refreshers.find(m_activeAnalysis);
-  if (it == m_refreshers.end()) return;
+  TAnalysisPanel* panel = ActivePanel();
+  if (panel == nullptr) return;
   if (m_work->IsRunning()) {
     // Typing 150 into a history edit changes it three times: the report of an earlier
     // value is out of date, the last value runs once the pane is free again.
@@ -370,7 +298,7 @@ void TController::prRefreshResults() {
     if (m_refreshRunning) m_work->Cancel();
     return;
   }
-  it->second();
+  RunPanelJob(panel);
   m_refreshRunning = m_work->IsRunning();
 }
 
@@ -381,17 +309,13 @@ void TController::WorkFinished() {
   prRefreshResults();
 }
 
-template <typename TPanel, typename TParams>
-void TController::RunPanelReport(TPanel* panel,
-                                 void (*report)(const TLottery&, const TParams&, TReportPane&)) {
-  const TParams params =
-      panel->Params(m_form.PanelMain->seNextTira->value(), m_host.DecimalSeparator());
-  // The worker reads the open lottery in place: nothing replaces or edits it while a report
-  // runs (opening, saving and the language switch are refused until the work has ended).
-  const TLottery* lottery = &m_lottery;
-  RunReport(
-      [lottery, params, report](THost&, TReportPane& pane) { report(*lottery, params, pane); },
-      panel);
+void TController::RunPanelJob(TAnalysisPanel* panel) {
+  TPanelContext context;
+  context.Lottery = &m_lottery;
+  context.NextTira = m_form.PanelMain->seNextTira->value();
+  context.DecimalSeparator = m_host.DecimalSeparator();
+  if (panel->ReadsPane()) context.PaneLines = SplitLines(m_form.PanelShowResult->Text());
+  RunReport(panel->Job(context), panel);
 }
 
 bool TController::RunReport(TPaneJob job, QWidget* panel,
@@ -412,23 +336,10 @@ bool TController::RunReport(TPaneJob job, QWidget* panel,
       panel, QString(), m_host.DecimalSeparator());
 }
 
-void TController::RunRangeStatistic() {
-  const TRangeStatParams params = m_form.PanelRangeStat->Params(m_host.DecimalSeparator());
-  RunReport([params](THost&, TReportPane& pane) { ShowRangeStatistic(params, pane); },
-            m_form.PanelRangeStat);
-}
-
 void TController::SaveDraws() {
   // An editor holding only the newest draws of a long history would save just those.
   if (m_form.PanelTirazhi->MemoTirazhi->isReadOnly()) return;
-  // The editor's lines, each ended by CR LF, as a memo writes them.
-  const QStringList lines = m_form.PanelTirazhi->MemoTirazhi->toPlainText().split(u'\n');
-  QString text;
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    if (i == lines.size() - 1 && lines[i].isEmpty()) break;  // after the last line end
-    text += lines[i];
-    text += u"\r\n"_s;
-  }
+  const QString text = EditorTextForSave(m_form.PanelTirazhi->MemoTirazhi->toPlainText());
   const QString path = m_settings.ReadSetting(QString::fromUtf16(kSettingReopen[0]));
   const TSaveOutcome outcome = ::SaveDraws(m_lottery, text, path, m_language, m_host);
   if (outcome == TSaveOutcome::Invalid) {

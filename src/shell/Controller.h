@@ -12,20 +12,15 @@
 #include <QString>
 
 #include <functional>
-#include <map>
 #include <memory>
+#include <span>
 
+class QAbstractButton;
 class QAction;
 class QWidget;
 class TReportPane;
 class TfrmMain;
 class TWidgetHost;
-
-// The research menu is shown when the first three characters of the "Prof" setting are
-// this code.
-inline constexpr auto kResearchAccessCode = u"731";
-// Forecast menus are closed for lotteries with at least this many combinations.
-inline constexpr double kMaxForecastCombinations = 100'000'000.0;
 
 // Codes of ActiveAnalysis.
 enum TAnalysisCode : int {
@@ -34,10 +29,27 @@ enum TAnalysisCode : int {
   aaHotCold = 21, aaRangeStat = 22, aaIntervalsProf = 23, aaSkips = 24, aaPastMatches = 72,
   aaTreble = 75, aaTest = 99
 };
+// A menu command that leaves ActiveAnalysis as it is.
+inline constexpr int kUnchanged = -1;
 
-// Whether the forecast menus are open for a lottery of K balls out of N. A binomial that
-// overflows (0 for N >= 171) counts as too many.
-bool ForecastMenusEnabled(int ballsInDraw, int maxBall);
+class TController;
+class TAnalysisPanel;
+struct TMainMenu;
+
+// What a menu command shows besides PanelMain and its panel.
+enum TShows : uint8_t { shResult = 1, shForecastControls = 2, shEmpty = 4 };
+
+// One row of the menu command table: prMenuClick hides every panel, then shows the row's
+// panel (when it has one) the row's way, and runs its action.
+struct TMenuCommand {
+  QAction* TMainMenu::*Item;
+  int Code;               // the ActiveAnalysis it sets, or kUnchanged
+  bool RangeToNewTira;    // seNextTira's maximum goes back to NewTira
+  const char16_t* Panel;  // the panel shown; nullptr for the window's own commands
+  uint8_t Shows;          // TShows
+  void (TController::*Run)();  // prRefreshResults (run the report once), a window command, or
+                               // nullptr (the panel waits for its buttons)
+};
 
 class TController : public QObject {
   Q_OBJECT
@@ -47,11 +59,9 @@ public:
 
   // Start: hide everything, maximise, open the most recent lottery.
   void FormActivate();
-  // Every menu item, by its action.
+  // Every menu item, by its row in MenuCommands().
   void prMenuClick(QAction* item);
-  // Every command button, by its object name.
-  void prOnButtonClick(const QString& button);
-  // Re-runs the analysis of ActiveAnalysis (bound to seNextTira and the panels' switches).
+  // Re-runs the job of ActiveAnalysis's panel (bound to seNextTira and the panels' triggers).
   // While a report runs the re-run waits for it; a re-run's own report that is out of date
   // is cancelled first. Several changes meanwhile give one re-run.
   void prRefreshResults();
@@ -67,6 +77,10 @@ public:
   TLongWork& Work() { return *m_work; }
   // The folder the open dialog starts in: the bundled examples.
   static QString ExamplesDir();
+  // Every menu command that does something, one row each.
+  static std::span<const TMenuCommand> MenuCommands();
+  // The panel whose job ActiveAnalysis re-runs (nullptr when it runs none).
+  TAnalysisPanel* ActivePanel() const;
 
   // The forecast of the open lottery (made anew at every opening; emptied by a cancelled
   // "New").
@@ -80,16 +94,24 @@ public:
 
 private:
   void ConnectControls();
+  // Runs `action` for a click unless work runs (then it beeps).
+  void OnClick(QAbstractButton* button, std::function<void()> action);
   void LotterySetup();
   void SaveDraws();
-  void ShowAnalysis(int code, bool rangeToNewTira, QWidget* panel, bool withResult,
-                    bool forecastControls = false, bool withEmpty = false);
-  void RunRangeStatistic();
-  // Runs an analysis report of the open lottery in the background: the panel turns its
-  // controls into the report's parameters for the analysed draw (seNextTira).
-  template <typename TPanel, typename TParams>
-  void RunPanelReport(TPanel* panel, void (*report)(const TLottery&, const TParams&, TReportPane&));
+  void SetAllBallsAvailable();
+  void ShowCommand(const TMenuCommand& command);
+  // Runs the panel's job in the background for the analysed draw (seNextTira).
+  void RunPanelJob(TAnalysisPanel* panel);
   void WorkFinished();
+  // The window's own menu commands.
+  void CmdExit();
+  template <int Entry>
+  void CmdRecentFile() {
+    RecentFiles(Entry);
+  }
+  void CmdDraws();
+  void CmdAbout();
+  void CmdLanguage();
   // btnPrognozNew: a new forecast from PanelMain and PanelPrognoz, in the background; when
   // it has ended the fields it read show their normal form. A cancelled run leaves no
   // forecast and no showing.
@@ -104,8 +126,6 @@ private:
   QString m_language = QString::fromUtf16(kLanguageRussian);
   int m_activeAnalysis = aaNone;
   std::unique_ptr<TLongWork> m_work;
-  // The report of each ActiveAnalysis code that prRefreshResults runs.
-  std::map<int, std::function<void()>> m_refreshers;
   bool m_refreshRunning = false;  // the running report was started by prRefreshResults
   bool m_refreshPending = false;  // prRefreshResults was called while a report ran
   // MainPrognoz and its filter statistics; shared with the forecast job that writes it.

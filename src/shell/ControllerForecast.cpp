@@ -21,7 +21,7 @@ void TController::RunForecastCommand() {
   // The parameters travel with the job, which rewrites the texts it read in normal form.
   auto params = std::make_shared<TForecastParams>();
   m_form.PanelMain->FillForecastParams(*params);
-  params->Fields = m_form.PanelPrognoz->Fields();
+  params->Fields = m_form.Panel<TPanelPrognoz>()->Fields();
   params->Language = m_language;
   // "New" discards the previous forecast; the job fills the new one, which nothing else
   // touches while it runs (every other command is refused meanwhile).
@@ -34,7 +34,7 @@ void TController::RunForecastCommand() {
       [lottery, params, state](THost& host, TReportPane& pane) {
         RunForecast(*lottery, *params, *state, pane, host);
       },
-      m_form.PanelPrognoz,
+      m_form.Panel<TPanelPrognoz>(),
       [this, params](bool cancelled) {
         if (cancelled) {
           // No half result: no forecast, no showing, the fields as the user left them.
@@ -43,13 +43,12 @@ void TController::RunForecastCommand() {
           return;
         }
         m_form.PanelMain->poleSharyEnable->setText(params->AvailableBalls);
-        m_form.PanelPrognoz->SetFieldTexts(params->Fields);
+        m_form.Panel<TPanelPrognoz>()->SetFieldTexts(params->Fields);
       });
   if (!started) return;
   // The title stays in the pane while the forecast is computed.
   TReportPane title;
-  title.AddLine(u"Прогноз Шаров для тиража №: "_s + QString::number(nextTira));
-  title.AddLine(u"The Draw # "_s + QString::number(nextTira) + u" lotto prediction:"_s);
+  WriteForecastTitle(nextTira, title);
   m_form.PanelShowResult->ShowPane(title);
 }
 
@@ -67,7 +66,7 @@ void TController::ShowForecastCommand() {
       [lottery, params, state](THost& host, TReportPane& pane) {
         ShowForecast(*lottery, params, *state, pane, host);
       },
-      m_form.PanelPrognoz,
+      m_form.Panel<TPanelPrognoz>(),
       [state](bool cancelled) {
         // A showing that did not reach the pane lists nothing for the export.
         if (cancelled) state->MainPrognoz.ExportTable.Reset(0);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -47,4 +48,32 @@ QRadioButton* MakeRadioButton(QWidget* parent, const QString& name, const QStrin
   button->setGeometry(geometry);
   button->setChecked(checked);
   return button;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text,
+                        const QRect& geometry) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  return button;
+}
+
+QLineEdit* MakeLineEdit(QWidget* parent, const QString& name, const QRect& geometry) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setGeometry(geometry);
+  return edit;
+}
+
+THistoryControls MakeHistoryControls(QWidget* parent, const QString& prefix, const TSpinEditDef& def,
+                                     bool russianLabel) {
+  const QString history = prefix + QStringLiteral("History");
+  THistoryControls controls{};
+  if (russianLabel)
+    controls.Russian = MakePanelLabel(parent, QStringLiteral("lb") + history, QStringLiteral("История"), 16, 28);
+  // The English label is lb<Prefix>HistoryEng beside a Russian one, else lb<Prefix>History.
+  controls.English = MakePanelLabel(parent, QStringLiteral("lb") + history + (russianLabel ? QStringLiteral("Eng") : QString()),
+                                    QStringLiteral("History"), 16, 44);
+  controls.Edit = MakeSpinEdit(parent, QStringLiteral("se") + history, def, QRect(16, 62, 80, 24));
+  return controls;
 }

@@ -8,6 +8,8 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QWidget;
@@ -29,3 +31,17 @@ QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& tex
                         const QRect& geometry, bool checked = false);
 QRadioButton* MakeRadioButton(QWidget* parent, const QString& name, const QString& text,
                               const QRect& geometry, bool checked = false);
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text,
+                        const QRect& geometry);
+QLineEdit* MakeLineEdit(QWidget* parent, const QString& name, const QRect& geometry);
+
+// The history length of a report panel: "История" over "History" over the spin edit, named
+// lb<Prefix>History, lb<Prefix>HistoryEng and se<Prefix>History, at the panel's left (with
+// the English label alone, that one is lb<Prefix>History).
+struct THistoryControls {
+  QLabel* Russian;  // nullptr when the panel shows only the English label
+  QLabel* English;
+  QSpinBox* Edit;
+};
+THistoryControls MakeHistoryControls(QWidget* parent, const QString& prefix, const TSpinEditDef& def,
+                                     bool russianLabel = true);

@@ -7,14 +7,13 @@
 
 using namespace Qt::StringLiterals;
 
-TPanelDifference::TPanelDifference(QWidget* parent)
-    : TAnalysisPanel(u"PanelDifference"_s, u"Разницы (Difference)"_s, parent) {
-  lbDifferenceHistory = MakePanelLabel(this, u"lbDifferenceHistory"_s, u"История"_s, 16, 28);
-  lbDifferenceHistoryEng = MakePanelLabel(this, u"lbDifferenceHistoryEng"_s, u"History"_s, 16, 44);
-  seDifferenceHistory =
-      MakeSpinEdit(this, u"seDifferenceHistory"_s,
-                   {TDifferencesParams{}.History, kDifferenceHistoryMin, kDifferenceHistoryMax, 4},
-                   QRect(16, 62, 80, 24));
+TPanelDifference::TPanelDifference(const QString& name, const QString& caption, QWidget* parent)
+    : TReportPanel(name, caption, parent) {
+  const THistoryControls history = MakeHistoryControls(
+      this, u"Difference"_s, {TDifferencesParams{}.History, kDifferenceHistoryMin, kDifferenceHistoryMax, 4});
+  lbDifferenceHistory = history.Russian;
+  lbDifferenceHistoryEng = history.English;
+  seDifferenceHistory = history.Edit;
   checkDifferenceWinCode = MakeCheckBox(this, u"checkDifferenceWinCode"_s, u"ВинКод (WinCode)"_s,
                                         QRect(16, 100, 200, 20));
   checkDifferenceSource =
@@ -24,7 +23,7 @@ TPanelDifference::TPanelDifference(QWidget* parent)
   RerunOnChange(checkDifferenceSource);
 }
 
-TDifferencesParams TPanelDifference::Params(int nextTira, QChar decimalSeparator) const {
+TReportParams TPanelDifference::Params(int nextTira, QChar decimalSeparator) const {
   TDifferencesParams params;
   params.NextTira = nextTira;
   params.History = seDifferenceHistory->value();

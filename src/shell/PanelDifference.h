@@ -2,18 +2,16 @@
 // The Differences panel: the length of the code history and the report's optional tables.
 
 #include "AnalysisPanel.h"
-#include "analyses/Differences.h"
 
 class QCheckBox;
 class QSpinBox;
 
-class TPanelDifference : public TAnalysisPanel {
+class TPanelDifference : public TReportPanel {
   Q_OBJECT
 public:
-  explicit TPanelDifference(QWidget* parent);
+  TPanelDifference(const QString& name, const QString& caption, QWidget* parent);
 
-  // The report's parameters as the controls show them, for the analysed draw nextTira.
-  TDifferencesParams Params(int nextTira, QChar decimalSeparator) const;
+  TReportParams Params(int nextTira, QChar decimalSeparator) const override;
 
   QLabel* lbDifferenceHistory;     // "История"
   QLabel* lbDifferenceHistoryEng;  // "History"

@@ -11,36 +11,40 @@ namespace {
 constexpr TSpinEditDef kHistory{kEvenSleepyHistoryDefault, kEvenSleepyHistoryMin,
                                 kEvenSleepyHistoryMax, 4};
 
+// The two reports read the same record: T and the history H.
+template <typename TParams>
+TParams HistoryParams(int nextTira, const QSpinBox* history, QChar decimalSeparator) {
+  TParams params;
+  params.NextTira = nextTira;
+  params.History = history->value();
+  params.DecimalSeparator = decimalSeparator;
+  return params;
+}
+
 }  // namespace
 
-TPanelEven::TPanelEven(QWidget* parent)
-    : TAnalysisPanel(u"PanelEven"_s, u"Четные (Even)"_s, parent) {
-  lbEvenHistory = MakePanelLabel(this, u"lbEvenHistory"_s, u"История"_s, 16, 28);
-  lbEvenHistoryEng = MakePanelLabel(this, u"lbEvenHistoryEng"_s, u"History"_s, 16, 44);
-  seEvenHistory = MakeSpinEdit(this, u"seEvenHistory"_s, kHistory, QRect(16, 62, 80, 24));
+TPanelEven::TPanelEven(const QString& name, const QString& caption, QWidget* parent)
+    : TReportPanel(name, caption, parent) {
+  const THistoryControls history = MakeHistoryControls(this, u"Even"_s, kHistory);
+  lbEvenHistory = history.Russian;
+  lbEvenHistoryEng = history.English;
+  seEvenHistory = history.Edit;
   RerunOnChange(seEvenHistory);
 }
 
-TEvenParams TPanelEven::Params(int nextTira, QChar decimalSeparator) const {
-  TEvenParams params;
-  params.NextTira = nextTira;
-  params.History = seEvenHistory->value();
-  params.DecimalSeparator = decimalSeparator;
-  return params;
+TReportParams TPanelEven::Params(int nextTira, QChar decimalSeparator) const {
+  return HistoryParams<TEvenParams>(nextTira, seEvenHistory, decimalSeparator);
 }
 
-TPanelSleepy::TPanelSleepy(QWidget* parent)
-    : TAnalysisPanel(u"PanelSleepy"_s, u"Слипы (Consecutive numbers)"_s, parent) {
-  lbSleepyHistory = MakePanelLabel(this, u"lbSleepyHistory"_s, u"История"_s, 16, 28);
-  lbSleepyHistoryEng = MakePanelLabel(this, u"lbSleepyHistoryEng"_s, u"History"_s, 16, 44);
-  seSleepyHistory = MakeSpinEdit(this, u"seSleepyHistory"_s, kHistory, QRect(16, 62, 80, 24));
+TPanelSleepy::TPanelSleepy(const QString& name, const QString& caption, QWidget* parent)
+    : TReportPanel(name, caption, parent) {
+  const THistoryControls history = MakeHistoryControls(this, u"Sleepy"_s, kHistory);
+  lbSleepyHistory = history.Russian;
+  lbSleepyHistoryEng = history.English;
+  seSleepyHistory = history.Edit;
   RerunOnChange(seSleepyHistory);
 }
 
-TConsecutiveParams TPanelSleepy::Params(int nextTira, QChar decimalSeparator) const {
-  TConsecutiveParams params;
-  params.NextTira = nextTira;
-  params.History = seSleepyHistory->value();
-  params.DecimalSeparator = decimalSeparator;
-  return params;
+TReportParams TPanelSleepy::Params(int nextTira, QChar decimalSeparator) const {
+  return HistoryParams<TConsecutiveParams>(nextTira, seSleepyHistory, decimalSeparator);
 }

@@ -2,30 +2,25 @@
 // The Even and the Consecutive numbers panels: each holds the history length of its report.
 
 #include "AnalysisPanel.h"
-#include "analyses/EvenSleepy.h"
 
 class QSpinBox;
 
-class TPanelEven : public TAnalysisPanel {
+class TPanelEven : public TReportPanel {
   Q_OBJECT
 public:
-  explicit TPanelEven(QWidget* parent);
-
-  // The report's parameters as the controls show them, for the analysed draw nextTira.
-  TEvenParams Params(int nextTira, QChar decimalSeparator) const;
+  TPanelEven(const QString& name, const QString& caption, QWidget* parent);
+  TReportParams Params(int nextTira, QChar decimalSeparator) const override;
 
   QLabel* lbEvenHistory;     // "История"
   QLabel* lbEvenHistoryEng;  // "History"
   QSpinBox* seEvenHistory;
 };
 
-class TPanelSleepy : public TAnalysisPanel {
+class TPanelSleepy : public TReportPanel {
   Q_OBJECT
 public:
-  explicit TPanelSleepy(QWidget* parent);
-
-  // The report's parameters as the controls show them, for the analysed draw nextTira.
-  TConsecutiveParams Params(int nextTira, QChar decimalSeparator) const;
+  TPanelSleepy(const QString& name, const QString& caption, QWidget* parent);
+  TReportParams Params(int nextTira, QChar decimalSeparator) const override;
 
   QLabel* lbSleepyHistory;     // "История"
   QLabel* lbSleepyHistoryEng;  // "History"

@@ -16,12 +16,12 @@ constexpr TSpinEditDef kLevel{kSumForBetsLevelDefault, kSumForBetsLevelMin, kSum
 
 }  // namespace
 
-TPanelFirstBall::TPanelFirstBall(QWidget* parent)
-    : TAnalysisPanel(u"PanelFirstBall"_s, u"Первый Шар (First ball) / Последний Шар (Last ball)"_s,
-                     parent) {
-  lbFirstBallHistory = MakePanelLabel(this, u"lbFirstBallHistory"_s, u"История"_s, 16, 28);
-  lbFirstBallHistoryEng = MakePanelLabel(this, u"lbFirstBallHistoryEng"_s, u"History"_s, 16, 44);
-  seFirstBallHistory = MakeSpinEdit(this, u"seFirstBallHistory"_s, kHistory, QRect(16, 62, 80, 24));
+TPanelFirstBall::TPanelFirstBall(const QString& name, const QString& caption, QWidget* parent)
+    : TReportPanel(name, caption, parent) {
+  const THistoryControls history = MakeHistoryControls(this, u"FirstBall"_s, kHistory);
+  lbFirstBallHistory = history.Russian;
+  lbFirstBallHistoryEng = history.English;
+  seFirstBallHistory = history.Edit;
   checkFirstBallSort =
       MakeCheckBox(this, u"checkFirstBallSort"_s, u"Сортировка (Sort)"_s, QRect(16, 100, 200, 20));
   checkFirstBallSeriesShow = MakeCheckBox(this, u"checkFirstBallSeriesShow"_s, u"Серия (Series)"_s,
@@ -31,7 +31,7 @@ TPanelFirstBall::TPanelFirstBall(QWidget* parent)
   RerunOnChange(checkFirstBallSeriesShow);
 }
 
-TFirstLastBallParams TPanelFirstBall::Params(int nextTira, QChar decimalSeparator) const {
+TReportParams TPanelFirstBall::Params(int nextTira, QChar decimalSeparator) const {
   TFirstLastBallParams params;
   params.NextTira = nextTira;
   params.History = seFirstBallHistory->value();
@@ -41,19 +41,19 @@ TFirstLastBallParams TPanelFirstBall::Params(int nextTira, QChar decimalSeparato
   return params;
 }
 
-TPanelSummaBalls::TPanelSummaBalls(QWidget* parent)
-    : TAnalysisPanel(u"PanelSummaBalls"_s, u"Сумма Шаров (Sum)"_s, parent) {
-  lbSummaBallsHistory = MakePanelLabel(this, u"lbSummaBallsHistory"_s, u"История"_s, 16, 28);
-  lbSummaBallsHistoryEng = MakePanelLabel(this, u"lbSummaBallsHistoryEng"_s, u"History"_s, 16, 44);
-  seSummaBallsHistory =
-      MakeSpinEdit(this, u"seSummaBallsHistory"_s, kHistory, QRect(16, 62, 80, 24));
+TPanelSummaBalls::TPanelSummaBalls(const QString& name, const QString& caption, QWidget* parent)
+    : TReportPanel(name, caption, parent) {
+  const THistoryControls history = MakeHistoryControls(this, u"SummaBalls"_s, kHistory);
+  lbSummaBallsHistory = history.Russian;
+  lbSummaBallsHistoryEng = history.English;
+  seSummaBallsHistory = history.Edit;
   checkSummaBallsSort = MakeCheckBox(this, u"checkSummaBallsSort"_s, u"Сортировка (Sort)"_s,
                                      QRect(16, 100, 200, 20), true);
   RerunOnChange(seSummaBallsHistory);
   RerunOnChange(checkSummaBallsSort);
 }
 
-TSumParams TPanelSummaBalls::Params(int nextTira, QChar decimalSeparator) const {
+TReportParams TPanelSummaBalls::Params(int nextTira, QChar decimalSeparator) const {
   TSumParams params;
   params.NextTira = nextTira;
   params.History = seSummaBallsHistory->value();
@@ -62,11 +62,11 @@ TSumParams TPanelSummaBalls::Params(int nextTira, QChar decimalSeparator) const 
   return params;
 }
 
-TPanelSumForBets::TPanelSumForBets(QWidget* parent)
-    : TAnalysisPanel(u"PanelSumForBets"_s, u"Sum for Bets"_s, parent) {
-  lbSumForBetsHistory = MakePanelLabel(this, u"lbSumForBetsHistory"_s, u"History"_s, 16, 44);
-  seSumForBetsHistory =
-      MakeSpinEdit(this, u"seSumForBetsHistory"_s, kHistory, QRect(16, 62, 80, 24));
+TPanelSumForBets::TPanelSumForBets(const QString& name, const QString& caption, QWidget* parent)
+    : TReportPanel(name, caption, parent) {
+  const THistoryControls history = MakeHistoryControls(this, u"SumForBets"_s, kHistory, false);
+  lbSumForBetsHistory = history.English;
+  seSumForBetsHistory = history.Edit;
   lbSumForBetsLevel = MakePanelLabel(this, u"lbSumForBetsLevel"_s, u"Win Level"_s, 120, 44);
   seSumForBetsLevel = MakeSpinEdit(this, u"seSumForBetsLevel"_s, kLevel, QRect(120, 62, 80, 24));
   rbSumForBetsLowLevel = MakeRadioButton(this, u"rbSumForBetsLowLevel"_s, u"<= (Low)"_s,
@@ -76,7 +76,7 @@ TPanelSumForBets::TPanelSumForBets(QWidget* parent)
   RerunOnChange(seSumForBetsHistory);
 }
 
-TSumForBetsParams TPanelSumForBets::Params(int nextTira, QChar /*decimalSeparator*/) const {
+TReportParams TPanelSumForBets::Params(int nextTira, QChar /*decimalSeparator*/) const {
   TSumForBetsParams params;
   params.NextTira = nextTira;
   params.History = seSumForBetsHistory->value();

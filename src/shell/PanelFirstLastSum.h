@@ -2,19 +2,17 @@
 // The First / Last ball, the Sum and the Sum for Bets panels.
 
 #include "AnalysisPanel.h"
-#include "analyses/FirstLastSum.h"
 
 class QCheckBox;
 class QRadioButton;
 class QSpinBox;
 
-class TPanelFirstBall : public TAnalysisPanel {
+class TPanelFirstBall : public TReportPanel {
   Q_OBJECT
 public:
-  explicit TPanelFirstBall(QWidget* parent);
+  TPanelFirstBall(const QString& name, const QString& caption, QWidget* parent);
 
-  // The report's parameters as the controls show them, for the analysed draw nextTira.
-  TFirstLastBallParams Params(int nextTira, QChar decimalSeparator) const;
+  TReportParams Params(int nextTira, QChar decimalSeparator) const override;
 
   QLabel* lbFirstBallHistory;     // "История"
   QLabel* lbFirstBallHistoryEng;  // "History"
@@ -23,13 +21,12 @@ public:
   QCheckBox* checkFirstBallSeriesShow;
 };
 
-class TPanelSummaBalls : public TAnalysisPanel {
+class TPanelSummaBalls : public TReportPanel {
   Q_OBJECT
 public:
-  explicit TPanelSummaBalls(QWidget* parent);
+  TPanelSummaBalls(const QString& name, const QString& caption, QWidget* parent);
 
-  // The report's parameters as the controls show them, for the analysed draw nextTira.
-  TSumParams Params(int nextTira, QChar decimalSeparator) const;
+  TReportParams Params(int nextTira, QChar decimalSeparator) const override;
 
   QLabel* lbSummaBallsHistory;     // "История"
   QLabel* lbSummaBallsHistoryEng;  // "History"
@@ -38,14 +35,12 @@ public:
 };
 
 // Only the history re-runs the report; the level and the direction are read at the next run.
-class TPanelSumForBets : public TAnalysisPanel {
+class TPanelSumForBets : public TReportPanel {
   Q_OBJECT
 public:
-  explicit TPanelSumForBets(QWidget* parent);
+  TPanelSumForBets(const QString& name, const QString& caption, QWidget* parent);
 
-  // The report's parameters as the controls show them, for the analysed draw nextTira (the
-  // report prints no fractions: the separator is not used).
-  TSumForBetsParams Params(int nextTira, QChar decimalSeparator) const;
+  TReportParams Params(int nextTira, QChar decimalSeparator) const override;
 
   QLabel* lbSumForBetsHistory;  // "History"
   QSpinBox* seSumForBetsHistory;

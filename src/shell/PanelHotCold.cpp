@@ -7,13 +7,13 @@
 
 using namespace Qt::StringLiterals;
 
-TPanelHotCold::TPanelHotCold(QWidget* parent)
-    : TAnalysisPanel(u"PanelHotCold"_s, u"Горячие. Теплые. Холодные. (Hot. Warm. Cold)"_s, parent) {
-  lbHotColdHistory = MakePanelLabel(this, u"lbHotColdHistory"_s, u"История"_s, 16, 28);
-  lbHotColdHistoryEng = MakePanelLabel(this, u"lbHotColdHistoryEng"_s, u"History"_s, 16, 44);
-  seHotColdHistory = MakeSpinEdit(
-      this, u"seHotColdHistory"_s,
-      {kHotColdHistoryDefault, kHotColdHistoryMin, kHotColdHistoryMax, 4}, QRect(16, 62, 80, 24));
+TPanelHotCold::TPanelHotCold(const QString& name, const QString& caption, QWidget* parent)
+    : TReportPanel(name, caption, parent) {
+  const THistoryControls history = MakeHistoryControls(
+      this, u"HotCold"_s, {kHotColdHistoryDefault, kHotColdHistoryMin, kHotColdHistoryMax, 4});
+  lbHotColdHistory = history.Russian;
+  lbHotColdHistoryEng = history.English;
+  seHotColdHistory = history.Edit;
   lbHotColdOkno = MakePanelLabel(this, u"lbHotColdOkno"_s, u"Окно"_s, 120, 28);
   lbHotColdOknoEng = MakePanelLabel(this, u"lbHotColdOknoEng"_s, u"Okno"_s, 120, 44);
   seHotColdOkno = MakeSpinEdit(this, u"seHotColdOkno"_s,
@@ -35,7 +35,7 @@ TPanelHotCold::TPanelHotCold(QWidget* parent)
   RerunOnChange(checkHotColdSort);
 }
 
-THotWarmColdParams TPanelHotCold::Params(int nextTira, QChar decimalSeparator) const {
+TReportParams TPanelHotCold::Params(int nextTira, QChar decimalSeparator) const {
   THotWarmColdParams params;
   params.NextTira = nextTira;
   params.History = seHotColdHistory->value();

@@ -3,18 +3,16 @@
 // the report's optional tables.
 
 #include "AnalysisPanel.h"
-#include "analyses/HotColdReport.h"
 
 class QCheckBox;
 class QSpinBox;
 
-class TPanelHotCold : public TAnalysisPanel {
+class TPanelHotCold : public TReportPanel {
   Q_OBJECT
 public:
-  explicit TPanelHotCold(QWidget* parent);
+  TPanelHotCold(const QString& name, const QString& caption, QWidget* parent);
 
-  // The report's parameters as the controls show them, for the analysed draw nextTira.
-  THotWarmColdParams Params(int nextTira, QChar decimalSeparator) const;
+  TReportParams Params(int nextTira, QChar decimalSeparator) const override;
 
   QLabel* lbHotColdHistory;     // "История"
   QLabel* lbHotColdHistoryEng;  // "History"

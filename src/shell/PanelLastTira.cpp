@@ -6,14 +6,14 @@
 
 using namespace Qt::StringLiterals;
 
-TPanelLastTira::TPanelLastTira(QWidget* parent)
-    : TAnalysisPanel(u"PanelLastTira"_s, u"Повторы (Repeats)"_s, parent) {
+TPanelLastTira::TPanelLastTira(const QString& name, const QString& caption, QWidget* parent)
+    : TReportPanel(name, caption, parent) {
   const TRepeatsParams defaults;
-  lbRepeatsHistory = MakePanelLabel(this, u"lbRepeatsHistory"_s, u"История"_s, 16, 28);
-  lbRepeatsHistoryEng = MakePanelLabel(this, u"lbRepeatsHistoryEng"_s, u"History"_s, 16, 44);
-  seRepeatsHistory = MakeSpinEdit(this, u"seRepeatsHistory"_s,
-                                  {defaults.History, kRepeatsHistoryMin, kRepeatsHistoryMax, 4},
-                                  QRect(16, 62, 80, 24));
+  const THistoryControls history =
+      MakeHistoryControls(this, u"Repeats"_s, {defaults.History, kRepeatsHistoryMin, kRepeatsHistoryMax, 4});
+  lbRepeatsHistory = history.Russian;
+  lbRepeatsHistoryEng = history.English;
+  seRepeatsHistory = history.Edit;
   lbRepeatsCount = MakePanelLabel(this, u"lbRepeatsCount"_s, u"Число тиражей"_s, 120, 28);
   lbRepeatsCountEng =
       MakePanelLabel(this, u"lbRepeatsCountEng"_s, u"Number of the Draws"_s, 120, 44);
@@ -30,7 +30,7 @@ TPanelLastTira::TPanelLastTira(QWidget* parent)
   RerunOnChange(seRepeatsOtstup);
 }
 
-TRepeatsParams TPanelLastTira::Params(int nextTira, QChar decimalSeparator) const {
+TReportParams TPanelLastTira::Params(int nextTira, QChar decimalSeparator) const {
   TRepeatsParams params;
   params.NextTira = nextTira;
   params.History = seRepeatsHistory->value();

@@ -2,17 +2,15 @@
 // The Repeats panel: the history length, the size of the source group and its distance.
 
 #include "AnalysisPanel.h"
-#include "analyses/Repeats.h"
 
 class QSpinBox;
 
-class TPanelLastTira : public TAnalysisPanel {
+class TPanelLastTira : public TReportPanel {
   Q_OBJECT
 public:
-  explicit TPanelLastTira(QWidget* parent);
+  TPanelLastTira(const QString& name, const QString& caption, QWidget* parent);
 
-  // The report's parameters as the controls show them, for the analysed draw nextTira.
-  TRepeatsParams Params(int nextTira, QChar decimalSeparator) const;
+  TReportParams Params(int nextTira, QChar decimalSeparator) const override;
 
   QLabel* lbRepeatsHistory;     // "История"
   QLabel* lbRepeatsHistoryEng;  // "History"

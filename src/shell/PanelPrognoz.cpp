@@ -40,8 +40,8 @@ QRect LeftField(int row) { return QRect(268, kTop + row * 36, 150, kRowHeight); 
 
 }  // namespace
 
-TPanelPrognoz::TPanelPrognoz(QWidget* parent)
-    : TAnalysisPanel(u"PanelPrognoz"_s, u"Прогноз (Forecast)"_s, parent) {
+TPanelPrognoz::TPanelPrognoz(const QString& name, const QString& caption, QWidget* parent)
+    : TAnalysisPanel(name, caption, parent) {
   const TPrognozFields defaults;
   checkFilterChetnie = MakeCheckBox(this, u"checkFilterChetnie"_s, u"Четные"_s, LeftBox(0));
   checkFilterChetnie->setFixedWidth(checkFilterChetnie->sizeHint().width());

@@ -16,7 +16,7 @@ class QLineEdit;
 class TPanelPrognoz : public TAnalysisPanel {
   Q_OBJECT
 public:
-  explicit TPanelPrognoz(QWidget* parent);
+  TPanelPrognoz(const QString& name, const QString& caption, QWidget* parent);
 
   // The check boxes and texts as the panel shows them.
   TPrognozFields Fields() const;

@@ -5,55 +5,42 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "PanelControls.h"
+
 using namespace Qt::StringLiterals;
 
-namespace {
-
-template <typename T>
-T* Make(QWidget* parent, const QString& name, const QRect& geometry) {
-  T* widget = new T(parent);
-  widget->setObjectName(name);
-  widget->setGeometry(geometry);
-  return widget;
-}
-
-}  // namespace
-
-TPanelRangeStat::TPanelRangeStat(QWidget* parent)
-    : TAnalysisPanel(u"PanelRangeStat"_s, u"Ряд (Range)"_s, parent) {
-  Label287 = Make<QLabel>(this, u"Label287"_s, QRect(16, 28, 400, 18));
-  Label287->setText(u"<-- <-- Исходный ряд <-- <--"_s);
-  poleRangeStatSource = Make<QLineEdit>(this, u"poleRangeStatSource"_s, QRect(16, 48, 560, 24));
-  btnRangeStatClear = Make<QPushButton>(this, u"btnRangeStatClear"_s, QRect(580, 48, 32, 24));
-  btnRangeStatClear->setText(u"X"_s);
+TPanelRangeStat::TPanelRangeStat(const QString& name, const QString& caption, QWidget* parent)
+    : TReportPanel(name, caption, parent) {
+  Label287 = MakePanelLabel(this, u"Label287"_s, u"<-- <-- Исходный ряд <-- <--"_s, 16, 28);
+  poleRangeStatSource = MakeLineEdit(this, u"poleRangeStatSource"_s, QRect(16, 48, 560, 24));
+  btnRangeStatClear = MakeButton(this, u"btnRangeStatClear"_s, u"X"_s, QRect(580, 48, 32, 24));
   btnRangeStatReverse =
-      Make<QPushButton>(this, u"btnRangeStatReverse"_s, QRect(16, 80, 100, 26));
-  btnRangeStatReverse->setText(u"Реверс"_s);
+      MakeButton(this, u"btnRangeStatReverse"_s, u"Реверс"_s, QRect(16, 80, 100, 26));
   btnRangeStatRefresh =
-      Make<QPushButton>(this, u"btnRangeStatRefresh"_s, QRect(124, 80, 100, 26));
-  btnRangeStatRefresh->setText(u"Обновить"_s);
+      MakeButton(this, u"btnRangeStatRefresh"_s, u"Обновить"_s, QRect(124, 80, 100, 26));
 
-  checkRangeStatSort = Make<QCheckBox>(this, u"checkRangeStatSort"_s, QRect(16, 116, 160, 20));
-  checkRangeStatSort->setText(u"Сортировать"_s);
+  checkRangeStatSort = MakeCheckBox(this, u"checkRangeStatSort"_s, u"Сортировать"_s, QRect(16, 116, 160, 20));
   checkRangeStatSeries =
-      Make<QCheckBox>(this, u"checkRangeStatSeries"_s, QRect(16, 140, 160, 20));
-  checkRangeStatSeries->setText(u"Серия"_s);
-  checkRangeStatSteps = Make<QCheckBox>(this, u"checkRangeStatSteps"_s, QRect(16, 164, 100, 20));
-  checkRangeStatSteps->setText(u"Шаги"_s);
+      MakeCheckBox(this, u"checkRangeStatSeries"_s, u"Серия"_s, QRect(16, 140, 160, 20));
+  checkRangeStatSteps = MakeCheckBox(this, u"checkRangeStatSteps"_s, u"Шаги"_s, QRect(16, 164, 100, 20));
   checkRangeStatStepsSort =
-      Make<QCheckBox>(this, u"checkRangeStatStepsSort"_s, QRect(124, 164, 160, 20));
-  checkRangeStatStepsSort->setText(u"Сортировать"_s);
+      MakeCheckBox(this, u"checkRangeStatStepsSort"_s, u"Сортировать"_s, QRect(124, 164, 160, 20));
   checkRangeStatMarkov =
-      Make<QCheckBox>(this, u"checkRangeStatMarkov"_s, QRect(16, 188, 200, 20));
-  checkRangeStatMarkov->setText(u"Цепи Маркова"_s);
+      MakeCheckBox(this, u"checkRangeStatMarkov"_s, u"Цепи Маркова"_s, QRect(16, 188, 200, 20));
+  // The switches re-run the report when clicked; a new series waits for Refresh.
+  for (QCheckBox* box : {checkRangeStatSort, checkRangeStatSeries, checkRangeStatSteps,
+                         checkRangeStatStepsSort, checkRangeStatMarkov})
+    RerunOnClick(box);
 }
 
-QList<QCheckBox*> TPanelRangeStat::Switches() const {
-  return {checkRangeStatSort, checkRangeStatSeries, checkRangeStatSteps, checkRangeStatStepsSort,
-          checkRangeStatMarkov};
+QList<TPanelButton> TPanelRangeStat::Buttons() {
+  return {{btnRangeStatClear, [this] { poleRangeStatSource->setText(ClearRangeSource()); }},
+          {btnRangeStatReverse,
+           [this] { poleRangeStatSource->setText(ReverseRangeSource(poleRangeStatSource->text())); }},
+          {btnRangeStatRefresh, nullptr}};
 }
 
-TRangeStatParams TPanelRangeStat::Params(QChar decimalSeparator) const {
+TReportParams TPanelRangeStat::Params(int /*nextTira*/, QChar decimalSeparator) const {
   TRangeStatParams params;
   params.SourceText = poleRangeStatSource->text();
   params.Sort = checkRangeStatSort->isChecked();

@@ -2,19 +2,20 @@
 // The Range statistic panel: a typed series (newest first) and the report's switches.
 
 #include "AnalysisPanel.h"
-#include "analyses/RangeStat.h"
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-class TPanelRangeStat : public TAnalysisPanel {
+class TPanelRangeStat : public TReportPanel {
   Q_OBJECT
 public:
-  explicit TPanelRangeStat(QWidget* parent);
+  TPanelRangeStat(const QString& name, const QString& caption, QWidget* parent);
 
-  // The report's parameters as the controls show them.
-  TRangeStatParams Params(QChar decimalSeparator) const;
+  // The typed series and the switches; the analysed draw plays no part.
+  TReportParams Params(int nextTira, QChar decimalSeparator) const override;
+  // X empties the series, Reverse turns it round, Refresh runs the report.
+  QList<TPanelButton> Buttons() override;
 
   QLabel* Label287;
   QLineEdit* poleRangeStatSource;
@@ -26,7 +27,4 @@ public:
   QCheckBox* checkRangeStatSteps;
   QCheckBox* checkRangeStatStepsSort;
   QCheckBox* checkRangeStatMarkov;
-
-  // The check boxes that re-run the report when clicked.
-  QList<QCheckBox*> Switches() const;
 };

@@ -7,18 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setGeometry(geometry);
-  return button;
-}
-
-}  // namespace
-
-TPanelUpload::TPanelUpload(QWidget* parent) : TAnalysisPanel(u"PanelUpload"_s, u"Обновление баз"_s, parent) {
+TPanelUpload::TPanelUpload(const QString& name, const QString& caption, QWidget* parent)
+    : TAnalysisPanel(name, caption, parent) {
   rbBasesUpload01 = MakeRadioButton(this, u"rbBasesUpload01"_s, u"5 x 36 Столото (Россия)"_s,
                                     QRect(16, 28, 220, 20), true);
   rbBasesUpload02 = MakeRadioButton(this, u"rbBasesUpload02"_s, u"6 x 45 Столото (Россия)"_s,
@@ -34,4 +24,12 @@ TPanelUpload::TPanelUpload(QWidget* parent) : TAnalysisPanel(u"PanelUpload"_s, u
 
 TResultsListing TPanelUpload::Listing() const {
   return rbBasesUpload02->isChecked() ? TResultsListing::Lotto6x45 : TResultsListing::Lotto5x36;
+}
+
+QList<TPanelButton> TPanelUpload::Buttons() { return {{btnBasesRecognize, nullptr}}; }
+
+TPaneJob TPanelUpload::Job(const TPanelContext& context) const {
+  return [lines = context.PaneLines, listing = Listing()](THost&, TReportPane& pane) {
+    pane.ReplaceLines(RecognizeResults(lines, listing));
+  };
 }

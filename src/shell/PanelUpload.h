@@ -11,9 +11,14 @@ class QRadioButton;
 class TPanelUpload : public TAnalysisPanel {
   Q_OBJECT
 public:
-  explicit TPanelUpload(QWidget* parent);
+  TPanelUpload(const QString& name, const QString& caption, QWidget* parent);
 
   TResultsListing Listing() const;
+  // Recognize turns the listing pasted into the result pane into draw lines, oldest first.
+  QList<TPanelButton> Buttons() override;
+  TPaneJob Job(const TPanelContext& context) const override;
+  bool HasJob() const override { return true; }
+  bool ReadsPane() const override { return true; }
 
   QRadioButton* rbBasesUpload01;  // "5 x 36 Столото (Россия)"
   QRadioButton* rbBasesUpload02;  // "6 x 45 Столото (Россия)"

@@ -3,15 +3,8 @@
 #include "AnalysisPanel.h"
 #include "Controller.h"
 #include "PanelAbout.h"
-#include "PanelDifference.h"
-#include "PanelEvenSleepy.h"
-#include "PanelFirstLastSum.h"
-#include "PanelHotCold.h"
-#include "PanelLastTira.h"
 #include "PanelMain.h"
-#include "PanelPrognoz.h"
-#include "PanelRangeStat.h"
-#include "PanelUpload.h"
+#include "PanelRegistry.h"
 #include "PanelShowResult.h"
 #include "PanelTirazhi.h"
 #include "core/Lottery.h"
@@ -91,35 +84,9 @@ void TfrmMain::BuildPanels() {
   PanelEmpty->setFrameShape(QFrame::StyledPanel);
   PanelEmpty->hide();
   PanelShowResult = new TPanelShowResult(client);
-  for (const TAnalysisPanelDef& def : AnalysisPanels()) {
+  for (const TPanelDef& def : PanelDefs()) {
     const QString name = QString::fromUtf16(def.Name);
-    // The panels with controls; the others are plain frames until theirs are built.
-    TAnalysisPanel* panel = nullptr;
-    if (name == u"PanelRangeStat"_s) {
-      panel = PanelRangeStat = new TPanelRangeStat(client);
-    } else if (name == u"PanelHotCold"_s) {
-      panel = PanelHotCold = new TPanelHotCold(client);
-    } else if (name == u"PanelEven"_s) {
-      panel = PanelEven = new TPanelEven(client);
-    } else if (name == u"PanelSleepy"_s) {
-      panel = PanelSleepy = new TPanelSleepy(client);
-    } else if (name == u"PanelFirstBall"_s) {
-      panel = PanelFirstBall = new TPanelFirstBall(client);
-    } else if (name == u"PanelSummaBalls"_s) {
-      panel = PanelSummaBalls = new TPanelSummaBalls(client);
-    } else if (name == u"PanelSumForBets"_s) {
-      panel = PanelSumForBets = new TPanelSumForBets(client);
-    } else if (name == u"PanelDifference"_s) {
-      panel = PanelDifference = new TPanelDifference(client);
-    } else if (name == u"PanelLastTira"_s) {
-      panel = PanelLastTira = new TPanelLastTira(client);
-    } else if (name == u"PanelUpload"_s) {
-      panel = PanelUpload = new TPanelUpload(client);
-    } else if (name == u"PanelPrognoz"_s) {
-      panel = PanelPrognoz = new TPanelPrognoz(client);
-    } else {
-      panel = new TAnalysisPanel(name, QString::fromUtf16(def.Caption), client);
-    }
+    TAnalysisPanel* panel = def.Make(name, QString::fromUtf16(def.Caption), client);
     m_panels.insert(name, panel);
     m_panelOrder.append(panel);
   }
@@ -167,7 +134,7 @@ void TfrmMain::LayoutPanels() {
   PanelTirazhi->ApplyLayout(layout);
   PanelMain->move(layout.PanelMain.topLeft());
   PanelEmpty->setGeometry(layout.PanelEmpty);
-  for (const TAnalysisPanelDef& def : AnalysisPanels())
+  for (const TPanelDef& def : PanelDefs())
     if (def.Placed) PlacePanel(m_panels.value(QString::fromUtf16(def.Name)));
   PanelShowResult->setGeometry(layout.PanelShowResult);
   PanelShowResult->RichEditShowResult->setGeometry(layout.RichEditShowResult);

@@ -17,18 +17,7 @@ class QPushButton;
 class TAnalysisPanel;
 class TController;
 class TPanelAbout;
-class TPanelDifference;
-class TPanelEven;
-class TPanelFirstBall;
-class TPanelHotCold;
-class TPanelLastTira;
 class TPanelMain;
-class TPanelPrognoz;
-class TPanelRangeStat;
-class TPanelUpload;
-class TPanelSleepy;
-class TPanelSumForBets;
-class TPanelSummaBalls;
 class TPanelShowResult;
 class TPanelTirazhi;
 class TWidgetHost;
@@ -49,23 +38,17 @@ public:
   TPanelShowResult* PanelShowResult;
   TPanelTirazhi* PanelTirazhi;
   TPanelAbout* PanelAbout;
-  TPanelRangeStat* PanelRangeStat;
-  TPanelHotCold* PanelHotCold;
-  TPanelEven* PanelEven;
-  TPanelSleepy* PanelSleepy;
-  TPanelFirstBall* PanelFirstBall;
-  TPanelSummaBalls* PanelSummaBalls;
-  TPanelSumForBets* PanelSumForBets;
-  TPanelDifference* PanelDifference;
-  TPanelLastTira* PanelLastTira;  // the Repeats panel
-  TPanelUpload* PanelUpload;      // results recognition
-  TPanelPrognoz* PanelPrognoz;    // the forecast's filters
   QProgressBar* ProgressBusy;
   QPushButton* btnBusyCancel;
 
   // The analysis panel with this object name (nullptr when there is none).
   TAnalysisPanel* AnalysisPanel(const QString& name) const { return m_panels.value(name); }
   QList<TAnalysisPanel*> AnalysisPanelList() const { return m_panelOrder; }
+  // The analysis panel of this class (each panel class is built once).
+  template <typename TPanel>
+  TPanel* Panel() const {
+    return findChild<TPanel*>();
+  }
 
   TController& Controller() { return *m_controller; }
 

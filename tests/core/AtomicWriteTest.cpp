@@ -77,7 +77,7 @@ protected:
   void SetUp() override { WriteBytes(m_path, m_old); }
   // Saves `memo` from a child under the size limit; returns the outcome and the messages.
   QString SaveInChild(rlim_t limit, const QString& memo, const QString& language) {
-    return InChildWithFileSizeLimit(limit, [&] {
+    return InChildWithFileSizeLimit(limit, [&]() -> QString {
       TTestHost host;
       TLottery lottery;
       lottery.ReadLotteryFromFileName(m_path);
@@ -130,7 +130,7 @@ TEST_F(AtomicWrite, WithinTheLimitTheNewContentReplacesTheOld) {
 
 TEST_F(AtomicWrite, TheWriterReportsEveryFailureWithItsReason) {
   const QByteArray bytes(20000, 'x');
-  const QString child = InChildWithFileSizeLimit(4096, [&] {
+  const QString child = InChildWithFileSizeLimit(4096, [&]() -> QString {
     const TWriteOutcome outcome = WriteFileAtomically(m_path, bytes);
     return (outcome.Written ? u"written "_s : u"failed "_s) + outcome.Reason;
   });

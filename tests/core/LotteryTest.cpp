@@ -477,7 +477,7 @@ TEST_F(LotteryFiles, UnwritablePathAsksForAnotherFile) {
   // the dialog writes nothing and keeps the open table.
   // Each named path says which file and why before the dialog opens; the empty path (no
   // file yet) goes straight to the dialog.
-  for (const QString& bad : {m_dir.path(), kept + u"/5x36.txt"_s, QString()}) {
+  for (const QString& bad : {m_dir.path(), QString(kept + u"/5x36.txt"_s), QString()}) {
     m_host.Messages.clear();
     EXPECT_EQ(SaveDraws(m_lottery, memo, bad, kEng, m_host), TSaveOutcome::NotWritten);
     if (bad.isEmpty()) {

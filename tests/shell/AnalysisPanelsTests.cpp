@@ -15,6 +15,7 @@
 #include "analyses/HotColdReport.h"
 #include "analyses/Repeats.h"
 #include "core/Settings.h"
+#include "forecast/LotteryMenus.h"
 #include "shell/AnalysisPanel.h"
 #include "shell/PanelControls.h"
 #include "shell/PanelUpload.h"
@@ -35,41 +36,12 @@ const QColor kBlue(0, 0, 255);
 
 int NextTira(const TRunningApp& app) { return app.form->PanelMain->seNextTira->value(); }
 
-// The report of the analysis `code` as the engine writes it for the panel's controls.
-TReportPane Expected(const TRunningApp& app, int code) {
-  const TLottery& lottery = app.Controller().Lottery();
-  const int T = NextTira(app);
-  const QChar separator = app.host.DecimalSeparator();
-  const TfrmMain& form = *app.form;
+// The report of the active analysis as the engine writes it for its panel's controls.
+TReportPane Expected(const TRunningApp& app) {
+  auto* panel = qobject_cast<TReportPanel*>(app.Controller().ActivePanel());
   TReportPane pane;
-  switch (code) {
-    case aaHotCold:
-      ShowHotWarmColdReport(lottery, form.PanelHotCold->Params(T, separator), pane);
-      break;
-    case aaEven:
-      ShowEvenReport(lottery, form.PanelEven->Params(T, separator), pane);
-      break;
-    case aaSleepy:
-      ShowConsecutiveReport(lottery, form.PanelSleepy->Params(T, separator), pane);
-      break;
-    case aaFirstBall:
-      ShowFirstLastBallReport(lottery, form.PanelFirstBall->Params(T, separator), pane);
-      break;
-    case aaSum:
-      ShowSumReport(lottery, form.PanelSummaBalls->Params(T, separator), pane);
-      break;
-    case aaSumForBets:
-      ShowSumForBetsReport(lottery, form.PanelSumForBets->Params(T, separator), pane);
-      break;
-    case aaDifferences:
-      ShowDifferencesReport(lottery, form.PanelDifference->Params(T, separator), pane);
-      break;
-    case aaRepeats:
-      ShowRepeatsReport(lottery, form.PanelLastTira->Params(T, separator), pane);
-      break;
-    default:
-      break;
-  }
+  if (panel != nullptr)
+    WriteReport(&app.Controller().Lottery(), panel->Params(NextTira(app), app.host.DecimalSeparator()), pane);
   return pane;
 }
 
@@ -87,7 +59,7 @@ void VerifyPaneShows(const TRunningApp& app, int code) {
   app.Settle();
   QVERIFY(!app.Controller().Work().IsRunning());
   QCOMPARE(app.Controller().ActiveAnalysis(), code);
-  VerifyDocumentMatchesPane(Document(app), Expected(app, code));
+  VerifyDocumentMatchesPane(Document(app), Expected(app));
 }
 
 // The texts of the runs of the line drawn in this colour (and bold, when asked).
@@ -214,9 +186,9 @@ void TAnalysisPanelsTest::panelsCarryTheirControls() {
     QCOMPARE(spinEdit->value(), row.Min);
   }
   // The members are the named widgets.
-  QCOMPARE(form.PanelHotCold->seHotColdOkno->objectName(), u"seHotColdOkno"_s);
-  QCOMPARE(form.PanelLastTira->seRepeatsOtstup->objectName(), u"seRepeatsOtstup"_s);
-  QCOMPARE(form.PanelSumForBets->seSumForBetsLevel->objectName(), u"seSumForBetsLevel"_s);
+  QCOMPARE(form.Panel<TPanelHotCold>()->seHotColdOkno->objectName(), u"seHotColdOkno"_s);
+  QCOMPARE(form.Panel<TPanelLastTira>()->seRepeatsOtstup->objectName(), u"seRepeatsOtstup"_s);
+  QCOMPARE(form.Panel<TPanelSumForBets>()->seSumForBetsLevel->objectName(), u"seSumForBetsLevel"_s);
 
   const struct {
     const char16_t* Name;
@@ -263,43 +235,43 @@ void TAnalysisPanelsTest::panelsCarryTheirControls() {
     QCOMPARE(button->text(), QString::fromUtf16(row.Text));
     QCOMPARE(button->isChecked(), row.Checked);
   }
-  QVERIFY(qobject_cast<QRadioButton*>(form.PanelSumForBets->rbSumForBetsHighLevel) != nullptr);
+  QVERIFY(qobject_cast<QRadioButton*>(form.Panel<TPanelSumForBets>()->rbSumForBetsHighLevel) != nullptr);
 
-  QCOMPARE(form.PanelHotCold->Caption(), u"Горячие. Теплые. Холодные. (Hot. Warm. Cold)"_s);
-  QCOMPARE(form.PanelEven->Caption(), u"Четные (Even)"_s);
-  QCOMPARE(form.PanelSleepy->Caption(), u"Слипы (Consecutive numbers)"_s);
-  QCOMPARE(form.PanelFirstBall->Caption(),
+  QCOMPARE(form.Panel<TPanelHotCold>()->Caption(), u"Горячие. Теплые. Холодные. (Hot. Warm. Cold)"_s);
+  QCOMPARE(form.Panel<TPanelEven>()->Caption(), u"Четные (Even)"_s);
+  QCOMPARE(form.Panel<TPanelSleepy>()->Caption(), u"Слипы (Consecutive numbers)"_s);
+  QCOMPARE(form.Panel<TPanelFirstBall>()->Caption(),
            u"Первый Шар (First ball) / Последний Шар (Last ball)"_s);
-  QCOMPARE(form.PanelSummaBalls->Caption(), u"Сумма Шаров (Sum)"_s);
-  QCOMPARE(form.PanelSumForBets->Caption(), u"Sum for Bets"_s);
-  QCOMPARE(form.PanelDifference->Caption(), u"Разницы (Difference)"_s);
-  QCOMPARE(form.PanelLastTira->Caption(), u"Повторы (Repeats)"_s);
-  QCOMPARE(form.AnalysisPanel(u"PanelLastTira"_s), form.PanelLastTira);
+  QCOMPARE(form.Panel<TPanelSummaBalls>()->Caption(), u"Сумма Шаров (Sum)"_s);
+  QCOMPARE(form.Panel<TPanelSumForBets>()->Caption(), u"Sum for Bets"_s);
+  QCOMPARE(form.Panel<TPanelDifference>()->Caption(), u"Разницы (Difference)"_s);
+  QCOMPARE(form.Panel<TPanelLastTira>()->Caption(), u"Повторы (Repeats)"_s);
+  QCOMPARE(form.AnalysisPanel(u"PanelLastTira"_s), form.Panel<TPanelLastTira>());
 }
 
 void TAnalysisPanelsTest::hotColdWindowIsTheHotWindowOfTheOpenLottery() {
   {
     TRunningApp app;
     QCOMPARE(app.Controller().Lottery().MaxBall, 36);
-    QCOMPARE(app.form->PanelHotCold->seHotColdOkno->value(), 72);
+    QCOMPARE(app.form->Panel<TPanelHotCold>()->seHotColdOkno->value(), 72);
     // Opening sets it quietly: no report runs.
     QVERIFY(!app.Controller().Work().IsRunning());
-    app.form->PanelHotCold->seHotColdOkno->setValue(30);
+    app.form->Panel<TPanelHotCold>()->seHotColdOkno->setValue(30);
     app.Trigger(u"menuReopen01"_s);  // every opening sets it again
-    QCOMPARE(app.form->PanelHotCold->seHotColdOkno->value(), 72);
+    QCOMPARE(app.form->Panel<TPanelHotCold>()->seHotColdOkno->value(), 72);
   }
   const QString korea = CopyExample(m_dir, u"6x45 korea lotto.txt"_s, u"6x45 okno.txt"_s);
   TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), korea);
   {
     TRunningApp app;
-    QCOMPARE(app.form->PanelHotCold->seHotColdOkno->value(), 75);
+    QCOMPARE(app.form->Panel<TPanelHotCold>()->seHotColdOkno->value(), 75);
   }
   // No lottery at all (the first start's dialog cancelled): P = 0, raised to the minimum.
   TSettings().ClearAll();
   {
     TRunningApp app;
     QCOMPARE(app.Controller().Lottery().MaxBall, 0);
-    QCOMPARE(app.form->PanelHotCold->seHotColdOkno->value(), 1);
+    QCOMPARE(app.form->Panel<TPanelHotCold>()->seHotColdOkno->value(), 1);
   }
 }
 
@@ -393,95 +365,95 @@ void TAnalysisPanelsTest::parameterChangesRerunTheShownReport() {
 
   app.Trigger(u"menuHotCold"_s);
   app.Settle();
-  form.PanelHotCold->seHotColdHistory->setValue(3);
+  form.Panel<TPanelHotCold>()->seHotColdHistory->setValue(3);
   VerifyPaneShows(app, aaHotCold);
   QCOMPARE(PaneLine(app, 9),
            u"                             <-- <-- # 400 - 398. История (History) Win.Total"_s);
   QCOMPARE(PaneLine(app, 10).size(), 28 + 3 * 7);
   const int plainLines = Document(app).blockCount();
-  form.PanelHotCold->checkHotColdMarkov->setChecked(true);
+  form.Panel<TPanelHotCold>()->checkHotColdMarkov->setChecked(true);
   VerifyPaneShows(app, aaHotCold);
   QVERIFY(Document(app).blockCount() > plainLines);
   QVERIFY(app.form->PanelShowResult->Text().contains(u"Цепи Маркова. Горячие Шары."_s));
-  form.PanelHotCold->seHotColdOkno->setValue(10);
-  form.PanelHotCold->checkHotColdFrequencyTable->setChecked(true);
-  form.PanelHotCold->checkHotColdSort->setChecked(true);
-  form.PanelHotCold->checkHotColdWinCode->setChecked(true);
+  form.Panel<TPanelHotCold>()->seHotColdOkno->setValue(10);
+  form.Panel<TPanelHotCold>()->checkHotColdFrequencyTable->setChecked(true);
+  form.Panel<TPanelHotCold>()->checkHotColdSort->setChecked(true);
+  form.Panel<TPanelHotCold>()->checkHotColdWinCode->setChecked(true);
   VerifyPaneShows(app, aaHotCold);
 
   app.Trigger(u"menuEven"_s);
-  form.PanelEven->seEvenHistory->setValue(5);
+  form.Panel<TPanelEven>()->seEvenHistory->setValue(5);
   VerifyPaneShows(app, aaEven);
   QVERIFY(PaneLine(app, 29).startsWith(u"Четные (Even):             "_s));
   QCOMPARE(PaneLine(app, 29).size(), 27 + 5 * 3);
 
   app.Trigger(u"menuSleepy"_s);
-  form.PanelSleepy->seSleepyHistory->setValue(7);
+  form.Panel<TPanelSleepy>()->seSleepyHistory->setValue(7);
   VerifyPaneShows(app, aaSleepy);
   QVERIFY(PaneLine(app, 29).startsWith(u"Слипы (Consecutive):       "_s));
   QCOMPARE(PaneLine(app, 29).size(), 27 + 7 * 3);
 
   app.Trigger(u"menuFirstBall"_s);
-  form.PanelFirstBall->seFirstBallHistory->setValue(10);
+  form.Panel<TPanelFirstBall>()->seFirstBallHistory->setValue(10);
   VerifyPaneShows(app, aaFirstBall);
   QCOMPARE(PaneLine(app, 7).size(), 27 + 10 * 3);
-  form.PanelFirstBall->checkFirstBallSort->setChecked(true);
+  form.Panel<TPanelFirstBall>()->checkFirstBallSort->setChecked(true);
   VerifyPaneShows(app, aaFirstBall);
-  form.PanelFirstBall->checkFirstBallSeriesShow->setChecked(true);
+  form.Panel<TPanelFirstBall>()->checkFirstBallSeriesShow->setChecked(true);
   VerifyPaneShows(app, aaFirstBall);
 
   app.Trigger(u"menuSummaBalls"_s);
   app.Settle();
   const QString sorted = form.PanelShowResult->Text();
-  form.PanelSummaBalls->checkSummaBallsSort->setChecked(false);
+  form.Panel<TPanelSummaBalls>()->checkSummaBallsSort->setChecked(false);
   VerifyPaneShows(app, aaSum);
   QVERIFY(form.PanelShowResult->Text() != sorted);
-  form.PanelSummaBalls->seSummaBallsHistory->setValue(4);
+  form.Panel<TPanelSummaBalls>()->seSummaBallsHistory->setValue(4);
   VerifyPaneShows(app, aaSum);
   QCOMPARE(PaneLine(app, 27),
            u"                             <-- <-- # 400 - 397. История (History)"_s);
 
   app.Trigger(u"menuSumForBets"_s);
-  form.PanelSumForBets->seSumForBetsHistory->setValue(10);
+  form.Panel<TPanelSumForBets>()->seSumForBetsHistory->setValue(10);
   VerifyPaneShows(app, aaSumForBets);
   QCOMPARE(PaneLine(app, 0),
            u"The \"Sum For Bets\" analisys and statistic for the draws # 391-400"_s);
 
   app.Trigger(u"menuDifference"_s);
-  form.PanelDifference->checkDifferenceWinCode->setChecked(true);
+  form.Panel<TPanelDifference>()->checkDifferenceWinCode->setChecked(true);
   VerifyPaneShows(app, aaDifferences);
   QCOMPARE(PaneLine(app, 18),
            u"                             <-- <-- # 400 - 301. История (History) WinCode"_s);
-  form.PanelDifference->seDifferenceHistory->setValue(20);
+  form.Panel<TPanelDifference>()->seDifferenceHistory->setValue(20);
   VerifyPaneShows(app, aaDifferences);
   QVERIFY(PaneLine(app, 19).startsWith(u"ВинКод (Win in Zone1):     "_s));
   QCOMPARE(PaneLine(app, 19).size(), 27 + 20 * 3);
-  form.PanelDifference->checkDifferenceSource->setChecked(true);
+  form.Panel<TPanelDifference>()->checkDifferenceSource->setChecked(true);
   VerifyPaneShows(app, aaDifferences);
   QVERIFY(form.PanelShowResult->Text().contains(u"Разницы по Зонам:"_s));
 
   app.Trigger(u"menuRepeats"_s);
-  form.PanelLastTira->seRepeatsCount->setValue(3);
+  form.Panel<TPanelLastTira>()->seRepeatsCount->setValue(3);
   VerifyPaneShows(app, aaRepeats);
   QCOMPARE(PaneLine(app, 0), u"Повторы предыдущих 3 тиражей."_s);
-  form.PanelLastTira->seRepeatsOtstup->setValue(2);
+  form.Panel<TPanelLastTira>()->seRepeatsOtstup->setValue(2);
   VerifyPaneShows(app, aaRepeats);
   QVERIFY(PaneLine(app, 9).endsWith(u"Отступ (Indent) = 2"_s));
-  form.PanelLastTira->seRepeatsHistory->setValue(6);
+  form.Panel<TPanelLastTira>()->seRepeatsHistory->setValue(6);
   VerifyPaneShows(app, aaRepeats);
   QCOMPARE(PaneLine(app, 10).size(), 12 + 6 * 3);
 
   // Every bound control re-runs the active analysis, not its own panel's report.
   const QString repeats = form.PanelShowResult->Text();
-  form.PanelEven->seEvenHistory->setValue(50);
-  form.PanelHotCold->checkHotColdMarkov->setChecked(false);
+  form.Panel<TPanelEven>()->seEvenHistory->setValue(50);
+  form.Panel<TPanelHotCold>()->checkHotColdMarkov->setChecked(false);
   VerifyPaneShows(app, aaRepeats);
   QCOMPARE(form.PanelShowResult->Text(), repeats);
 }
 
 void TAnalysisPanelsTest::sumForBetsLevelIsReadAtTheNextRun() {
   TRunningApp app;
-  TPanelSumForBets* panel = app.form->PanelSumForBets;
+  TPanelSumForBets* panel = app.form->Panel<TPanelSumForBets>();
   app.Trigger(u"menuSumForBets"_s);
   VerifyPaneShows(app, aaSumForBets);
   const QString low82 = app.form->PanelShowResult->Text();
@@ -525,7 +497,7 @@ void TAnalysisPanelsTest::nextDrawChangesRerunTheShownReport() {
 
 void TAnalysisPanelsTest::changesDuringAReportGiveOneRerunWithTheLastValues() {
   TRunningApp app;
-  TPanelHotCold* panel = app.form->PanelHotCold;
+  TPanelHotCold* panel = app.form->Panel<TPanelHotCold>();
   app.Trigger(u"menuHotCold"_s);
   app.Settle();
   // Typing into the history edit: each value starts or queues a run; the last one shows.
@@ -550,16 +522,16 @@ void TAnalysisPanelsTest::longReportsRunInTheBackground() {
   QVERIFY(!app.form->PanelMain->seNextTira->isEnabled());  // busy while it runs
   app.Settle();
   QVERIFY(app.form->PanelMain->seNextTira->isEnabled());
-  app.form->PanelDifference->checkDifferenceWinCode->setChecked(true);
+  app.form->Panel<TPanelDifference>()->checkDifferenceWinCode->setChecked(true);
   app.Settle();
-  app.form->PanelDifference->seDifferenceHistory->setValue(2000);
+  app.form->Panel<TPanelDifference>()->seDifferenceHistory->setValue(2000);
   QVERIFY(app.Controller().Work().IsRunning());
   VerifyPaneShows(app, aaDifferences);
   QCOMPARE(PaneLine(app, 18),
            u"                             <-- <-- # 400 - -1599. История (History) WinCode"_s);
 
   app.Trigger(u"menuHotCold"_s);
-  app.form->PanelHotCold->seHotColdHistory->setValue(9999);
+  app.form->Panel<TPanelHotCold>()->seHotColdHistory->setValue(9999);
   VerifyPaneShows(app, aaHotCold);
   QCOMPARE(PaneLine(app, 10).size(), 28 + 9999 * 7);
 }
@@ -567,7 +539,7 @@ void TAnalysisPanelsTest::longReportsRunInTheBackground() {
 void TAnalysisPanelsTest::recognitionTurnsAPastedListingIntoDrawLines() {
   TRunningApp app;
   app.Trigger(u"menuBasesUpload"_s);
-  TPanelUpload* panel = app.form->PanelUpload;
+  TPanelUpload* panel = app.form->Panel<TPanelUpload>();
   QVERIFY(panel->isVisible());
   QVERIFY(panel->rbBasesUpload01->isChecked());
   QVERIFY(!panel->rbBasesUpload03->isEnabled() && !panel->rbBasesUpload04->isEnabled());
@@ -578,12 +550,14 @@ void TAnalysisPanelsTest::recognitionTurnsAPastedListingIntoDrawLines() {
                           "Тираж №:  007142 от 07.12.2026\n1 2 3 30 36   7"_s;
   app.form->PanelShowResult->RichEditShowResult->setPlainText(listing);
   QTest::mouseClick(panel->btnBasesRecognize, Qt::LeftButton);
+  app.Settle();  // in the background, like every job of a panel
   QCOMPARE(app.form->PanelShowResult->Text(),
            u"007142         1  2  3 30 36\n007143         4 11 19 27 33"_s);
 
   app.form->PanelShowResult->RichEditShowResult->setPlainText(listing);
   panel->rbBasesUpload02->click();
   QTest::mouseClick(panel->btnBasesRecognize, Qt::LeftButton);
+  app.Settle();  // in the background, like every job of a panel
   QCOMPARE(app.form->PanelShowResult->Text(),
            u"007142         1  2  3 30 36  7\n007143         4 11 19 27 33  2"_s);
 }

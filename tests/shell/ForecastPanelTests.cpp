@@ -54,7 +54,7 @@ QString LineStartingWith(const TRunningApp& app, const QString& start) {
 TReportPane ExpectedForecast(const TRunningApp& app) {
   TForecastParams params;
   app.form->PanelMain->FillForecastParams(params);
-  params.Fields = app.form->PanelPrognoz->Fields();
+  params.Fields = app.form->Panel<TPanelPrognoz>()->Fields();
   params.Language = app.Controller().Language();
   TForecastState state;
   TReportPane pane;
@@ -94,7 +94,7 @@ void TForecastPanelTest::controlsCarryTheirCaptionsDefaultsAndLimits() {
   TWidgetHost host;
   host.SetScripted(true);
   TfrmMain form(host);  // as created, before any lottery is opened
-  TPanelPrognoz* panel = form.PanelPrognoz;
+  TPanelPrognoz* panel = form.Panel<TPanelPrognoz>();
   QVERIFY(panel != nullptr);
   QCOMPARE(form.AnalysisPanel(u"PanelPrognoz"_s), panel);
   QCOMPARE(panel->Caption(), u"Прогноз (Forecast)"_s);
@@ -226,8 +226,8 @@ void TForecastPanelTest::menuShowsThePanelAndTheForecastControls() {
   app.Trigger(u"menuPrognozCombi"_s);
   QVERIFY(!app.Controller().Work().IsRunning());  // nothing runs until "New"
   QCOMPARE(app.Controller().ActiveAnalysis(), int(aaNone));
-  QVERIFY(form.PanelPrognoz->isVisible());
-  QCOMPARE(form.PanelPrognoz->geometry(), form.PanelEmpty->geometry());
+  QVERIFY(form.Panel<TPanelPrognoz>()->isVisible());
+  QCOMPARE(form.Panel<TPanelPrognoz>()->geometry(), form.PanelEmpty->geometry());
   QVERIFY(form.PanelMain->isVisible());
   QVERIFY(form.PanelShowResult->isVisible());
   QVERIFY(form.PanelShowResult->Text().isEmpty());
@@ -242,7 +242,7 @@ void TForecastPanelTest::menuShowsThePanelAndTheForecastControls() {
 
   app.Trigger(u"menuEven"_s);
   app.Settle();
-  QVERIFY(!form.PanelPrognoz->isVisible());
+  QVERIFY(!form.Panel<TPanelPrognoz>()->isVisible());
   for (QWidget* control : form.PanelMain->ForecastControls())
     QVERIFY2(!control->isVisible(), qPrintable(control->objectName()));
 }
@@ -250,7 +250,7 @@ void TForecastPanelTest::menuShowsThePanelAndTheForecastControls() {
 void TForecastPanelTest::newShowsTheForecastAndRewritesTheFields() {
   TRunningApp app;
   TfrmMain& form = *app.form;
-  TPanelPrognoz* panel = form.PanelPrognoz;
+  TPanelPrognoz* panel = form.Panel<TPanelPrognoz>();
   app.Trigger(u"menuPrognozCombi"_s);
   panel->checkFilterChetnie->setChecked(true);
   panel->poleFilterAnyRange2Win->setText(u" 0 .. 2"_s);  // "Win" fields are always read
@@ -330,8 +330,8 @@ void TForecastPanelTest::showRepeatsTheShowing() {
   QVERIFY(form.PanelShowResult->Text().isEmpty());
   app.host.Messages.clear();
 
-  form.PanelPrognoz->checkFilterSumBalls->setChecked(true);
-  form.PanelPrognoz->poleFilterSumBalls->setText(u"60 .. 62"_s);
+  form.Panel<TPanelPrognoz>()->checkFilterSumBalls->setChecked(true);
+  form.Panel<TPanelPrognoz>()->poleFilterSumBalls->setText(u"60 .. 62"_s);
   Click(main->btnPrognozNew);
   app.Settle();
   const QString shownByNew = form.PanelShowResult->Text();
@@ -364,7 +364,7 @@ void TForecastPanelTest::showRepeatsTheShowing() {
 void TForecastPanelTest::cancelLeavesNoResult() {
   TRunningApp app;
   TfrmMain& form = *app.form;
-  TPanelPrognoz* panel = form.PanelPrognoz;
+  TPanelPrognoz* panel = form.Panel<TPanelPrognoz>();
   app.Trigger(u"menuPrognozCombi"_s);
   Click(form.PanelMain->btnPrognozNew);
   app.Settle();
@@ -410,7 +410,7 @@ void TForecastPanelTest::cancelLeavesNoResult() {
 void TForecastPanelTest::newWhileWorkRunsIsRefused() {
   TRunningApp app;
   TfrmMain& form = *app.form;
-  TPanelPrognoz* panel = form.PanelPrognoz;
+  TPanelPrognoz* panel = form.Panel<TPanelPrognoz>();
   app.Trigger(u"menuPrognozCombi"_s);
   panel->checkFilterChetnie->setChecked(true);
   Click(form.PanelMain->btnPrognozNew);
@@ -418,8 +418,8 @@ void TForecastPanelTest::newWhileWorkRunsIsRefused() {
 
   // Another "New" or "Show" meanwhile is refused; so is a menu command.
   panel->checkFilterChetnie->setChecked(false);
-  app.Controller().prOnButtonClick(u"btnPrognozNew"_s);
-  app.Controller().prOnButtonClick(u"btnPrognozShow"_s);
+  app.form->PanelMain->btnPrognozNew->click();
+  app.form->PanelMain->btnPrognozShow->click();
   app.Trigger(u"menuHotCold"_s);
   QVERIFY(panel->isVisible());
   app.Settle();
@@ -432,7 +432,7 @@ void TForecastPanelTest::newWhileWorkRunsIsRefused() {
 void TForecastPanelTest::languageSwitchChangesTheAnyRangeCaptions() {
   TRunningApp app;
   TfrmMain& form = *app.form;
-  const auto boxes = form.PanelPrognoz->AnyRangeBoxes();
+  const auto boxes = form.Panel<TPanelPrognoz>()->AnyRangeBoxes();
   for (size_t i = 0; i < 10; ++i)
     QCOMPARE(boxes[i]->text(), u"Произвольный ряд "_s + QString::number(i));
 
@@ -440,7 +440,7 @@ void TForecastPanelTest::languageSwitchChangesTheAnyRangeCaptions() {
   QCOMPARE(app.Controller().Language(), u"eng"_s);
   for (size_t i = 0; i < 10; ++i) QCOMPARE(boxes[i]->text(), u"Any range "_s + QString::number(i));
   // The fixed captions stay.
-  QCOMPARE(form.PanelPrognoz->checkFilterChetnie->text(), u"Четные"_s);
+  QCOMPARE(form.Panel<TPanelPrognoz>()->checkFilterChetnie->text(), u"Четные"_s);
   QCOMPARE(form.PanelMain->Label241->text(), u"Автовыбор (Auto choise)"_s);
 
   // The run speaks the language too.
@@ -448,16 +448,16 @@ void TForecastPanelTest::languageSwitchChangesTheAnyRangeCaptions() {
   Click(form.PanelMain->btnPrognozShow);
   app.Settle();
   QCOMPARE(app.host.Messages, QStringList{NoForecastMessage(false)});
-  form.PanelPrognoz->checkFilterAnyRange0->setChecked(true);
-  form.PanelPrognoz->poleFilterAnyRange0->setText(u"1 .. 9"_s);
-  form.PanelPrognoz->poleFilterAnyRange0Win->setText(u" 0 1"_s);
+  form.Panel<TPanelPrognoz>()->checkFilterAnyRange0->setChecked(true);
+  form.Panel<TPanelPrognoz>()->poleFilterAnyRange0->setText(u"1 .. 9"_s);
+  form.Panel<TPanelPrognoz>()->poleFilterAnyRange0Win->setText(u" 0 1"_s);
   Click(form.PanelMain->btnPrognozNew);
   app.Settle();
   QCOMPARE(LineStartingWith(app, u"Total combinations:"_s),
            u"Total combinations:                                    376.992"_s);
   QVERIFY(LineStartingWith(app, u"Filter statistic 10 (Any range 0):            "_s)
               .contains(u"Denied="_s));
-  QCOMPARE(form.PanelPrognoz->poleFilterAnyRange0->text(), u" 1 ... 9"_s);
+  QCOMPARE(form.Panel<TPanelPrognoz>()->poleFilterAnyRange0->text(), u" 1 ... 9"_s);
 
   app.Trigger(u"menuLanguage"_s);
   for (size_t i = 0; i < 10; ++i)

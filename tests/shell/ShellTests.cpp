@@ -3,6 +3,7 @@
 
 #include "core/ReportRender.h"
 #include "core/Settings.h"
+#include "forecast/LotteryMenus.h"
 #include "shell/AnalysisPanel.h"
 #include "shell/BusyState.h"
 #include "shell/Controller.h"
@@ -239,12 +240,6 @@ void TMainWindowTest::badFileNameClosesTheWindow() {
 }
 
 void TMainWindowTest::forecastMenusFollowTheLottery() {
-  QVERIFY(ForecastMenusEnabled(6, 45));    // 8,145,060 combinations
-  QVERIFY(ForecastMenusEnabled(7, 36));    // 8,347,680
-  QVERIFY(!ForecastMenusEnabled(20, 80));  // about 3.5e18
-  QVERIFY(!ForecastMenusEnabled(5, 200));  // the binomial overflows: too many, not none
-  QVERIFY(ForecastMenusEnabled(0, 0));  // no lottery yet: C(0, 0) = 1, the menus stay open
-
   const QString keno = CopyExample(m_dir, u"20x80 hungary keno.txt"_s, u"20x80 keno.txt"_s);
   TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), keno);
   {
@@ -406,7 +401,7 @@ void TLayoutAndBusyTest::busyGuardDisablesAndRestores() {
   main->btnSharyEnableAll->setEnabled(false);  // disabled before the work
   QVERIFY(form.findChild<QWidget*>(u"seNextTira"_s)->isEnabled());
   {
-    TSetBusy busy(&form, form.PanelRangeStat);
+    TSetBusy busy(&form, form.Panel<TPanelRangeStat>());
     QVERIFY(!main->seNextTira->isEnabled());
     QVERIFY(!main->poleSharyEnable->isEnabled());
     QVERIFY(!main->btnSharyEnableClear->isEnabled());
@@ -415,7 +410,7 @@ void TLayoutAndBusyTest::busyGuardDisablesAndRestores() {
     QVERIFY(QApplication::overrideCursor() != nullptr);
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     // A control outside the list stays usable.
-    QVERIFY(form.PanelRangeStat->btnRangeStatRefresh->isEnabled());
+    QVERIFY(form.Panel<TPanelRangeStat>()->btnRangeStatRefresh->isEnabled());
     {
       TSetBusy nested(&form);
       QVERIFY(!main->seNextTira->isEnabled());
@@ -442,7 +437,7 @@ void TRangePanelTest::init() {
 void TRangePanelTest::reportShowsItsLinesAndHighlights() {
   TRunningApp app;
   app.Trigger(u"menuRangeStat"_s);
-  TPanelRangeStat* panel = app.form->PanelRangeStat;
+  TPanelRangeStat* panel = app.form->Panel<TPanelRangeStat>();
   QVERIFY(panel->isVisible());
   QCOMPARE(app.Controller().ActiveAnalysis(), 22);
   QVERIFY(app.form->PanelShowResult->Text().isEmpty());  // nothing runs until Refresh
@@ -453,7 +448,7 @@ void TRangePanelTest::reportShowsItsLinesAndHighlights() {
   QTest::mouseClick(panel->btnRangeStatRefresh, Qt::LeftButton);
   app.Controller().Work().WaitForFinished();
 
-  TRangeStatParams params = panel->Params(app.host.DecimalSeparator());
+  TRangeStatParams params = std::get<TRangeStatParams>(panel->Params(0, app.host.DecimalSeparator()));
   TReportPane expected;
   ShowRangeStatistic(params, expected);
   QTextEdit* pane = app.form->PanelShowResult->RichEditShowResult;
@@ -483,15 +478,16 @@ void TRangePanelTest::reportShowsItsLinesAndHighlights() {
 
 void TRangePanelTest::switchesRerunOnlyTheRangeReport() {
   TRunningApp app;
-  TPanelRangeStat* panel = app.form->PanelRangeStat;
+  TPanelRangeStat* panel = app.form->Panel<TPanelRangeStat>();
   panel->poleRangeStatSource->setText(u"4 2 4 9"_s);
   app.Trigger(u"menuRangeStat"_s);
   QVERIFY(app.form->PanelShowResult->Text().isEmpty());
-  for (QCheckBox* box : panel->Switches()) {
+  for (QCheckBox* box : {panel->checkRangeStatSort, panel->checkRangeStatSeries, panel->checkRangeStatSteps,
+                         panel->checkRangeStatStepsSort, panel->checkRangeStatMarkov}) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
     app.Controller().Work().WaitForFinished();
     TReportPane expected;
-    ShowRangeStatistic(panel->Params(app.host.DecimalSeparator()), expected);
+    WriteReport(nullptr, panel->Params(0, app.host.DecimalSeparator()), expected);
     QCOMPARE(app.form->PanelShowResult->Text(), expected.Text());
   }
   // A change of the analysed draw re-runs it too.
@@ -513,7 +509,7 @@ void TRangePanelTest::switchesRerunOnlyTheRangeReport() {
 void TRangePanelTest::reverseAndClearEditTheSource() {
   TRunningApp app;
   app.Trigger(u"menuRangeStat"_s);
-  TPanelRangeStat* panel = app.form->PanelRangeStat;
+  TPanelRangeStat* panel = app.form->Panel<TPanelRangeStat>();
   panel->poleRangeStatSource->setText(u"1, 2, 3"_s);
   QTest::mouseClick(panel->btnRangeStatReverse, Qt::LeftButton);
   QCOMPARE(panel->poleRangeStatSource->text(), u" 3 2 1 "_s);
@@ -537,7 +533,7 @@ void TRangePanelTest::commandsAreRefusedWhileWorkRuns() {
         release.acquire();
         pane.AddLine(u"long report"_s);
       },
-      app.form->PanelRangeStat));
+      app.form->Panel<TPanelRangeStat>()));
   QVERIFY(app.Controller().Work().IsRunning());
   QVERIFY(!app.form->PanelMain->seNextTira->isEnabled());
   QVERIFY(app.form->btnBusyCancel->isVisibleTo(app.form.get()));
@@ -546,11 +542,11 @@ void TRangePanelTest::commandsAreRefusedWhileWorkRuns() {
   // Refused: another report, a menu command, a button.
   QVERIFY(!app.Controller().RunReport([](THost&, TReportPane&) {}, nullptr));
   app.Trigger(u"menuTirazhi"_s);
-  QVERIFY(app.form->PanelRangeStat->isVisible());
+  QVERIFY(app.form->Panel<TPanelRangeStat>()->isVisible());
   QVERIFY(!app.form->PanelTirazhi->isVisible());
-  app.form->PanelRangeStat->poleRangeStatSource->setText(u"1 2"_s);
-  QTest::mouseClick(app.form->PanelRangeStat->btnRangeStatReverse, Qt::LeftButton);
-  QCOMPARE(app.form->PanelRangeStat->poleRangeStatSource->text(), u"1 2"_s);
+  app.form->Panel<TPanelRangeStat>()->poleRangeStatSource->setText(u"1 2"_s);
+  QTest::mouseClick(app.form->Panel<TPanelRangeStat>()->btnRangeStatReverse, Qt::LeftButton);
+  QCOMPARE(app.form->Panel<TPanelRangeStat>()->poleRangeStatSource->text(), u"1 2"_s);
 
   release.release();
   app.Controller().Work().WaitForFinished();

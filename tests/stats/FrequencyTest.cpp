@@ -18,8 +18,8 @@ const QString kRowHeadingTail = u"     %%"_s + QString(10, u' ') + u"Часто�
 
 // A value line written out piece by piece: title column, per cent, count, bar, 70 wide.
 QString Line(const QString& title, const QString& percent, const QString& count, const QString& bar) {
-  return (title.rightJustified(8).leftJustified(16) + percent.rightJustified(8) + u"%   "_s +
-          count.rightJustified(4) + u' ' + bar)
+  return QString(title.rightJustified(8).leftJustified(16) + percent.rightJustified(8) + u"%   "_s +
+                 count.rightJustified(4) + u' ' + bar)
       .leftJustified(70);
 }
 
@@ -303,7 +303,7 @@ TEST(FrequencyOptions, HugeSpanWithoutDelZeroListsOnlyOccurringValues) {
   EXPECT_EQ(f.Values[1].SeriesString, u"1.."_s);
   // A title longer than 8 characters is never cut.
   EXPECT_EQ(f.Values[1].FrequencyString,
-            (u"2000000000      "_s + u"   33.33%      1 *"_s).leftJustified(70));
+            QString(u"2000000000      "_s + u"   33.33%      1 *"_s).leftJustified(70));
 }
 
 TEST(FrequencyOptions, TableOfRowsHasNoStepsAndNoSeries) {

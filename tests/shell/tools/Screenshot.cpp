@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     series += QString::number(even) + u' ';
   }
   form.findChild<QAction*>(u"menuRangeStat"_s)->trigger();
-  TPanelRangeStat* panel = form.PanelRangeStat;
+  TPanelRangeStat* panel = form.Panel<TPanelRangeStat>();
   panel->poleRangeStatSource->setText(series);
   panel->checkRangeStatSort->setChecked(true);
   panel->checkRangeStatSteps->setChecked(true);

@@ -1,0 +1,39 @@
+#pragma once
+// Every report of the analyses in one registry. The window's panels turn their controls and
+// lotrix-cli's `report NAME` its options into a TReportParams; WriteReport runs the report
+// that record is for. So the map from a report to its function and its parameter record
+// exists here only: a new report is its engine file, one alternative of the variant and
+// one row of the table.
+
+#include "analyses/Differences.h"
+#include "analyses/EvenSleepy.h"
+#include "analyses/FirstLastSum.h"
+#include "analyses/HotColdReport.h"
+#include "analyses/RangeStat.h"
+#include "analyses/Repeats.h"
+
+#include <QStringView>
+
+#include <span>
+#include <variant>
+
+// The parameter record of one report run; its type says which report.
+using TReportParams =
+    std::variant<THotWarmColdParams, TEvenParams, TConsecutiveParams, TFirstLastBallParams,
+                 TSumParams, TSumForBetsParams, TDifferencesParams, TRepeatsParams, TRangeStatParams>;
+
+struct TReportDef {
+  const char16_t* Name;     // as lotrix-cli names it: "hot-cold"
+  const char16_t* Summary;  // one line for the help
+  bool NeedsLottery;        // false: the report reads a typed series, not a draws file
+};
+
+// Every report, in the order of the variant's alternatives.
+std::span<const TReportDef> ReportDefs();
+// The report of this name, or nullptr.
+const TReportDef* FindReport(QStringView name);
+// The report these parameters are for.
+const TReportDef& ReportOf(const TReportParams& params);
+// Writes that report into the pane (cleared by the report). `lottery` may be null only for
+// a report that needs none.
+void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPane& pane);
