@@ -346,13 +346,10 @@ void ShowDifferencesReport(const TLottery& lottery, const TDifferencesParams& pa
     }
     for (int i = 1; i <= H; ++i) numbers.push_back(WinCodeToNumber(codes[static_cast<size_t>(i)]));
     pane.AddLine(QString());
-    TFrequencyWinCode frequency;
-    frequency.DecimalSeparator = params.DecimalSeparator;
-    frequency.Otbor.TableTitle = u"Частота выпадения ВинКодов:"_s;
-    frequency.Otbor.ValueTitle = u"WinCode"_s;
-    frequency.Otbor.PrintSeries = true;
-    frequency.CreateFrequencyTable(numbers);
-    frequency.Print(pane);
+    PrintFrequencyTable<TFrequencyWinCode>(
+        pane, numbers,
+        {.TableTitle = u"Частота выпадения ВинКодов:"_s, .ValueTitle = u"WinCode"_s, .PrintSeries = true},
+        params.DecimalSeparator);
     pane.AddLine(QString());
     pane.AddLine(kDashes);
   }
@@ -362,18 +359,10 @@ void ShowDifferencesReport(const TLottery& lottery, const TDifferencesParams& pa
     pane.AddLine(kDashes);
     pane.AddLine(QString());
     const iArray pooled = PooledDifferences(lottery, T);
-    TFrequency frequency;
-    frequency.DecimalSeparator = params.DecimalSeparator;
-    frequency.Otbor.TableTitle = u"Частота выпадения \"Разниц\"."_s;
-    frequency.Otbor.ValueTitle = u"Разница"_s;
-    frequency.Otbor.DelZero = true;
-    frequency.Otbor.Sort = false;
-    frequency.Otbor.PrintSteps = false;
-    frequency.Otbor.SortSteps = false;
-    frequency.Otbor.PrintSeries = false;
-    frequency.Otbor.PrintFreqOrder = true;
-    frequency.CreateFrequencyTable(pooled);
-    frequency.Print(pane);
+    PrintFrequencyTable(pane, pooled,
+                        {.TableTitle = u"Частота выпадения \"Разниц\"."_s, .ValueTitle = u"Разница"_s,
+                         .PrintFreqOrder = true},
+                        params.DecimalSeparator);
     pane.AddLine(QString());
     pane.AddLine(u"Разницы по Зонам:"_s);
     const TDifferenceZones zones = DifferenceZonesOfPool(pooled, lottery.MaxBall);

@@ -128,33 +128,18 @@ void ShowTwinReport(const TLottery& lottery, int nextTira, int history, QChar de
   pane.AddLine(QString());
   pane.AddLine(QString());
 
-  TFrequency frequency;
-  frequency.DecimalSeparator = decimalSeparator;
-  frequency.Otbor.TableTitle = texts.TableTitle;
-  frequency.Otbor.ValueTitle = texts.ValueTitle;
-  frequency.Otbor.DelZero = false;
-  frequency.Otbor.Sort = false;
-  frequency.Otbor.PrintSteps = false;
-  frequency.Otbor.SortSteps = false;
-  frequency.Otbor.PrintSeries = true;
-  if (known) frequency.Otbor.SelectRed = {valueOfT};
-  frequency.CreateFrequencyTable(series);
-  frequency.Print(pane);
+  PrintFrequencyTable(pane, series,
+                      {.TableTitle = texts.TableTitle, .ValueTitle = texts.ValueTitle, .DelZero = false,
+                       .PrintSeries = true, .SelectRed = known ? iArray{valueOfT} : iArray{}},
+                      decimalSeparator);
 
   pane.AddLine(QString());
   pane.AddLine(QString(79, u'-'));
 
-  TMarkovTable markov;
-  markov.Otbor.TableTitle = u"Таблица Маркова (Markov Table)."_s;
-  markov.Otbor.NameMaster = u"Previous"_s;
-  markov.Otbor.NameSlave = u"Next"_s;
-  markov.Otbor.ShowNext.Show = true;
-  if (known) {
-    markov.Otbor.ShowWin.Show = true;
-    markov.Otbor.ShowWin.Value = valueOfT;
-  }
-  markov.CreateMarkovTable(series);
-  markov.Print(pane);
+  PrintMarkovTable(pane, series,
+                   {.TableTitle = u"Таблица Маркова (Markov Table)."_s, .NameMaster = u"Previous"_s,
+                    .NameSlave = u"Next"_s, .ShowNext = {.Show = true},
+                    .ShowWin = {.Show = known, .Value = known ? valueOfT : 0}});
 
   pane.AddLine(QString());
   pane.AddLine(QString(45, u'-'));

@@ -69,7 +69,7 @@ iArray RedWhenKnown(int value) { return value >= 1 ? iArray{value} : iArray{}; }
 
 // One section of the first/last report: lines 1 … 11 (or 12 … 23 after the blank pair).
 void FirstLastSection(const TLottery& lottery, const TFirstLastBallParams& params, int64_t T, int H,
-                      bool last, TFrequency& frequency, TReportPane& pane) {
+                      bool last, TReportPane& pane) {
   auto value = [last](const iArray& balls) { return last ? LastBall(balls) : FirstBall(balls); };
   const int valueOfT = value(BallsOf(lottery, T));
   pane.AddLine(kEquals79);
@@ -85,18 +85,12 @@ void FirstLastSection(const TLottery& lottery, const TFirstLastBallParams& param
   pane.AddLine(QString());
   pane.AddLine(QString());
 
-  frequency.Otbor.TableTitle =
-      last ? u"Частота выпадения Последнего Шара."_s : u"Частота выпадения Первого Шара."_s;
-  frequency.Otbor.ValueTitle = u"Шар"_s;
-  frequency.Otbor.DelZero = true;
-  frequency.Otbor.Sort = params.Sort;
-  frequency.Otbor.PrintSteps = false;
-  frequency.Otbor.SortSteps = false;
-  frequency.Otbor.PrintSeries = params.Series;
-  frequency.Otbor.PrintFreqOrder = true;
-  frequency.Otbor.SelectRed = RedWhenKnown(valueOfT);
-  frequency.CreateFrequencyTable(series);
-  frequency.Print(pane);
+  PrintFrequencyTable(
+      pane, series,
+      {.TableTitle = last ? u"Частота выпадения Последнего Шара."_s : u"Частота выпадения Первого Шара."_s,
+       .ValueTitle = u"Шар"_s, .Sort = params.Sort, .PrintSeries = params.Series, .PrintFreqOrder = true,
+       .SelectRed = RedWhenKnown(valueOfT)},
+      params.DecimalSeparator);
 }
 
 }  // namespace
@@ -106,13 +100,11 @@ void ShowFirstLastBallReport(const TLottery& lottery, const TFirstLastBallParams
   const int64_t T = params.NextTira;
   const int H = ClampHistory(params.History);
   pane.Clear();
-  TFrequency frequency;
-  frequency.DecimalSeparator = params.DecimalSeparator;
   pane.AddLine(QString());
-  FirstLastSection(lottery, params, T, H, false, frequency, pane);
+  FirstLastSection(lottery, params, T, H, false, pane);
   pane.AddLine(QString());
   pane.AddLine(QString());
-  FirstLastSection(lottery, params, T, H, true, frequency, pane);
+  FirstLastSection(lottery, params, T, H, true, pane);
 }
 
 void ShowSumReport(const TLottery& lottery, const TSumParams& params, TReportPane& pane) {
@@ -142,18 +134,11 @@ void ShowSumReport(const TLottery& lottery, const TSumParams& params, TReportPan
   pane.AddLine(u"Сумма Шаров (Sum):         "_s + NumbersToText(0, series));
   for (int i = 0; i < 4; ++i) pane.AddLine(QString());
 
-  TFrequency frequency;
-  frequency.DecimalSeparator = params.DecimalSeparator;
-  frequency.Otbor.TableTitle = u"Частота выпадения \"Сумма Шаров тиража\"."_s;
-  frequency.Otbor.ValueTitle = u"Сумма"_s;
-  frequency.Otbor.DelZero = true;
-  frequency.Otbor.Sort = params.Sort;
-  frequency.Otbor.PrintSteps = false;
-  frequency.Otbor.PrintSeries = true;
-  frequency.Otbor.PrintFreqOrder = true;
-  frequency.Otbor.SelectRed = RedWhenKnown(sumOfT);
-  frequency.CreateFrequencyTable(series);
-  frequency.Print(pane);
+  PrintFrequencyTable(pane, series,
+                      {.TableTitle = u"Частота выпадения \"Сумма Шаров тиража\"."_s,
+                       .ValueTitle = u"Сумма"_s, .Sort = params.Sort, .PrintSeries = true,
+                       .PrintFreqOrder = true, .SelectRed = RedWhenKnown(sumOfT)},
+                      params.DecimalSeparator);
 }
 
 void ShowSumForBetsReport(const TLottery& lottery, const TSumForBetsParams& params,

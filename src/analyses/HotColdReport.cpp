@@ -107,21 +107,15 @@ void ShowHotWarmColdReport(const TLottery& lottery, const THotWarmColdParams& pa
     pane.AddLine(QString());
     pane.AddLine(kDashes);
     const bool known = !drawBalls.empty();
-    TMarkovTable markov;
-    markov.Otbor.NameMaster = u"Total"_s;
-    markov.Otbor.NameSlave = u"Win"_s;
-    markov.Otbor.ShowNext.Show = true;
-    markov.Otbor.ShowWin.Show = true;
     for (size_t c = 0; c < 3; ++c) {
       if (c > 0) {
         pane.AddLine(QString());
         pane.AddLine(kDashes);
       }
-      markov.Otbor.TableTitle = kMarkovTitles[c];
-      markov.Otbor.ShowNext.Value = totalsT[c];
-      markov.Otbor.ShowWin.Value = known ? winsT[c] : -1;
-      markov.CreateMarkovTable(series.Totals[c], series.Wins[c]);
-      markov.Print(pane);
+      PrintMarkovTable(pane, series.Totals[c], series.Wins[c],
+                       {.TableTitle = kMarkovTitles[c], .NameMaster = u"Total"_s, .NameSlave = u"Win"_s,
+                        .ShowNext = {.Show = true, .Value = totalsT[c]},
+                        .ShowWin = {.Show = true, .Value = known ? winsT[c] : -1}});
     }
   }
 
@@ -138,13 +132,10 @@ void ShowHotWarmColdReport(const TLottery& lottery, const THotWarmColdParams& pa
       pane.AddLine(line);
     }
     pane.AddLine(QString());
-    TFrequencyWinCode codes;
-    codes.DecimalSeparator = params.DecimalSeparator;
-    codes.Otbor.TableTitle = u"Частота выпадения ВинКодов:"_s;
-    codes.Otbor.ValueTitle = u"WinCode"_s;
-    codes.Otbor.PrintSeries = true;
-    codes.CreateFrequencyTable(series.Codes);
-    codes.Print(pane);
+    PrintFrequencyTable<TFrequencyWinCode>(
+        pane, series.Codes,
+        {.TableTitle = u"Частота выпадения ВинКодов:"_s, .ValueTitle = u"WinCode"_s, .PrintSeries = true},
+        params.DecimalSeparator);
     pane.AddLine(QString());
   }
 
@@ -152,22 +143,12 @@ void ShowHotWarmColdReport(const TLottery& lottery, const THotWarmColdParams& pa
     pane.AddLine(QString());
     pane.AddLine(QString());
     pane.AddLine(kDashes);
-    TFrequency frequency;
-    frequency.DecimalSeparator = params.DecimalSeparator;
-    frequency.Otbor.TableTitle = u"Частота выпадения Шаров:"_s;
-    frequency.Otbor.ValueTitle = u"Шар"_s;
-    frequency.Otbor.Sort = params.Sort;
-    frequency.Otbor.SortUp = false;
-    frequency.Otbor.DelZero = false;
-    frequency.Otbor.PrintSeries = false;
-    frequency.Otbor.PrintSteps = false;
-    frequency.Otbor.SortSteps = false;
-    frequency.Otbor.PrintFreqOrder = true;
-    frequency.Otbor.InsertSpace = 10;
-    frequency.Otbor.SelectRed = drawBalls;
     const int newest = static_cast<int>(std::max<int64_t>(t - 1, INT32_MIN));
-    frequency.CreateFrequencyTable(BallsOfDraws(lottery, newest, okno, false));
-    frequency.Print(pane);
+    PrintFrequencyTable(pane, BallsOfDraws(lottery, newest, okno, false),
+                        {.TableTitle = u"Частота выпадения Шаров:"_s, .ValueTitle = u"Шар"_s,
+                         .DelZero = false, .Sort = params.Sort, .PrintFreqOrder = true,
+                         .InsertSpace = 10, .SelectRed = drawBalls},
+                        params.DecimalSeparator);
   }
 
   pane.AddLine(QString());

@@ -30,20 +30,11 @@ void ShowRangeStatistic(const TRangeStatParams& params, TReportPane& pane) {
   pane.AddLine(QString());
   pane.AddLine(QString());
 
-  TFrequency frequency;
-  frequency.DecimalSeparator = params.DecimalSeparator;
-  frequency.Otbor.TableTitle = u"Частота выпадения Шаров:"_s;
-  frequency.Otbor.ValueTitle = u"Шар"_s;
-  frequency.Otbor.Sort = params.Sort;
-  frequency.Otbor.SortUp = false;
-  frequency.Otbor.DelZero = true;
-  frequency.Otbor.PrintSeries = params.Series;
-  frequency.Otbor.PrintSteps = params.Steps;
-  frequency.Otbor.SortSteps = params.StepsSort;
-  frequency.Otbor.PrintFreqOrder = true;
-  frequency.Otbor.InsertSpace = 10;
-  frequency.CreateFrequencyTable(series);
-  frequency.Print(pane);
+  PrintFrequencyTable(pane, series,
+                      {.TableTitle = u"Частота выпадения Шаров:"_s, .ValueTitle = u"Шар"_s,
+                       .Sort = params.Sort, .SortSteps = params.StepsSort, .PrintSteps = params.Steps,
+                       .PrintSeries = params.Series, .PrintFreqOrder = true, .InsertSpace = 10},
+                      params.DecimalSeparator);
 
   if (params.Markov) {
     pane.AddLine(QString());

@@ -144,39 +144,27 @@ void ShowRepeatsReport(const TLottery& lottery, const TRepeatsParams& params, TR
   pane.AddLine(QString());
   pane.AddLine(kDashes);
 
-  TFrequency frequency;
-  frequency.DecimalSeparator = params.DecimalSeparator;
-  frequency.Otbor.TableTitle = u"Частота выпадения \"Повторов\"."_s;
-  frequency.Otbor.ValueTitle = u"Win"_s;
-  frequency.Otbor.DelZero = false;
-  frequency.Otbor.Sort = false;
-  frequency.Otbor.PrintSteps = false;
-  frequency.Otbor.SortSteps = false;
-  frequency.Otbor.PrintSeries = true;
-  if (known) frequency.Otbor.SelectRed = {valueOfT.Win};
-  frequency.CreateFrequencyTable(wins);
-  frequency.Print(pane);
+  PrintFrequencyTable(pane, wins,
+                      {.TableTitle = u"Частота выпадения \"Повторов\"."_s, .ValueTitle = u"Win"_s,
+                       .DelZero = false, .PrintSeries = true,
+                       .SelectRed = known ? iArray{valueOfT.Win} : iArray{}},
+                      params.DecimalSeparator);
   pane.AddLine(QString());
   pane.AddLine(kDashes);
 
-  TMarkovTable markov;
-  markov.Otbor.TableTitle = u"Таблица Маркова (Markov Table)."_s;
-  markov.Otbor.ShowNext.Show = true;
-  if (known) {
-    markov.Otbor.ShowWin.Show = true;
-    markov.Otbor.ShowWin.Value = valueOfT.Win;
-  }
+  TOtborMarkovTable markov{.TableTitle = u"Таблица Маркова (Markov Table)."_s,
+                           .ShowNext = {.Show = true},
+                           .ShowWin = {.Show = known, .Value = known ? valueOfT.Win : 0}};
   if (C == 1) {
-    markov.Otbor.NameMaster = u"Previous"_s;
-    markov.Otbor.NameSlave = u"Next"_s;
-    markov.CreateMarkovTable(wins);
+    markov.NameMaster = u"Previous"_s;
+    markov.NameSlave = u"Next"_s;
+    PrintMarkovTable(pane, wins, std::move(markov));
   } else {
-    markov.Otbor.NameMaster = u"Total"_s;
-    markov.Otbor.NameSlave = u"Win"_s;
-    markov.Otbor.ShowNext.Value = valueOfT.Total;
-    markov.CreateMarkovTable(totals, wins);
+    markov.NameMaster = u"Total"_s;
+    markov.NameSlave = u"Win"_s;
+    markov.ShowNext.Value = valueOfT.Total;
+    PrintMarkovTable(pane, totals, wins, std::move(markov));
   }
-  markov.Print(pane);
   pane.AddLine(QString());
   pane.AddLine(kDashes);
 }

@@ -67,7 +67,7 @@ public:
       stream << "Usage: lotrix-cli report NAME [FILE] [options] [--format text|ansi|html|json]\n\n"
              << "Reports (lotrix-cli report NAME --help for the options of one):\n";
       for (const auto& report : reports)
-        stream << "  " << PadRight(14, report->Name()) << FindReport(report->Name())->Summary << '\n';
+        stream << "  " << PadRight(14, report->Name()) << QString::fromUtf16(FindReport(report->Name())->Summary) << '\n';
       stream << '\n' << kJsonContractHelp << Qt::flush;
       return name.isEmpty() ? kExitUsage : kExitOk;
     }

@@ -126,6 +126,18 @@ public:
   QString GetValueTitle(int Value) const override;
 };
 
+// The one call of the reports: the frequency table of a series with these options (set by
+// designated initialisers, the rest at their defaults), appended to the pane.
+template <typename TTable = TFrequency>
+void PrintFrequencyTable(TReportPane& pane, const iArray& series, TOtborFrequency otbor,
+                         QChar decimalSeparator) {
+  TTable table;
+  table.DecimalSeparator = decimalSeparator;
+  table.Otbor = std::move(otbor);
+  table.CreateFrequencyTable(series);
+  table.Print(pane);
+}
+
 // The gaps of `value` in a series (newest first): the first is the position of the newest
 // occurrence + 1, each further one the distance to the previous occurrence.
 iArray FrequencySteps(const iArray& series, int value);

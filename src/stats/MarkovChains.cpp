@@ -122,13 +122,24 @@ void TMarkovTable::Print(TReportPane& reTemp) const {
   reTemp.AddLine(separator);
 }
 
-void PrintMarkovOfSeries(TReportPane& pane, const iArray& series, const QString& TableTitle,
-                         const QString& NameMaster, const QString& NameSlave, bool ShowNextShow) {
+void PrintMarkovTable(TReportPane& pane, const iArray& series, TOtborMarkovTable otbor) {
   TMarkovTable table;
-  table.Otbor.TableTitle = TableTitle;
-  table.Otbor.NameMaster = NameMaster;
-  table.Otbor.NameSlave = NameSlave;
-  table.Otbor.ShowNext.Show = ShowNextShow;
+  table.Otbor = std::move(otbor);
   table.CreateMarkovTable(series);
   table.Print(pane);
+}
+
+void PrintMarkovTable(TReportPane& pane, const iArray& masters, const iArray& slaves,
+                      TOtborMarkovTable otbor) {
+  TMarkovTable table;
+  table.Otbor = std::move(otbor);
+  table.CreateMarkovTable(masters, slaves);
+  table.Print(pane);
+}
+
+void PrintMarkovOfSeries(TReportPane& pane, const iArray& series, const QString& TableTitle,
+                         const QString& NameMaster, const QString& NameSlave, bool ShowNextShow) {
+  PrintMarkovTable(pane, series,
+                   {.TableTitle = TableTitle, .NameMaster = NameMaster, .NameSlave = NameSlave,
+                    .ShowNext = {.Show = ShowNextShow}});
 }

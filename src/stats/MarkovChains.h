@@ -77,5 +77,12 @@ private:
 };
 
 // Builds a table with the given title, names and row shading from one series and prints it.
+// The one call of the reports: the transition table of a series (or of masters to slaves)
+// with these options, appended to the pane. The one-series table marks the row of its
+// newest value, as CreateMarkovTable does.
+void PrintMarkovTable(TReportPane& pane, const iArray& series, TOtborMarkovTable otbor);
+void PrintMarkovTable(TReportPane& pane, const iArray& masters, const iArray& slaves,
+                      TOtborMarkovTable otbor);
+
 void PrintMarkovOfSeries(TReportPane& pane, const iArray& series, const QString& TableTitle,
                          const QString& NameMaster, const QString& NameSlave, bool ShowNextShow);

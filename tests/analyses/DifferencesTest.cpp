@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
+#include "CliRun.h"
 
 #include "LotteryFixtures.h"
 #include "analyses/Differences.h"
@@ -290,16 +290,16 @@ TEST(DifferencesReport, ParametersOutsideThePanelRangeAreClamped) {
 }
 
 TEST(DifferencesReport, CliOnTheSampleFile) {
-  QProcess process;
-  process.start(QString::fromUtf8(LOTRIX_CLI_PATH),
-                {u"report"_s, u"differences"_s,
-                 QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/5x36 sample.txt"_s, u"--draw"_s,
-                 u"400"_s, u"--history"_s, u"0"_s, u"--wincode"_s, u"--zones"_s});
-  ASSERT_TRUE(process.waitForFinished(60000));
-  EXPECT_EQ(process.exitCode(), 0);
-  EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
-            u"lotrix-cli: --history 0 is outside 1..2000; using 1\n"_s);
-  const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
+  const TCliRun run = RunCli({u"report"_s, u"differences"_s, Example(u"5x36 sample.txt"_s), u"--draw"_s,
+                              u"400"_s, u"--history"_s, u"0"_s, u"--win-code"_s, u"--zones"_s});
+  EXPECT_EQ(run.Code, 0);
+  EXPECT_EQ(run.Err, u"lotrix-cli: --history 0 is outside 1..2000; using 1\n"_s);
+  const QStringList lines = run.Lines();
+  // The earlier spelling of the option still reads.
+  EXPECT_EQ(RunCli({u"report"_s, u"differences"_s, Example(u"5x36 sample.txt"_s), u"--draw"_s, u"400"_s,
+                    u"--history"_s, u"1"_s, u"--wincode"_s, u"--zones"_s})
+                .Out,
+            run.Out);
   ASSERT_GT(lines.size(), 30);
   EXPECT_EQ(lines[2], TableHeading(9, 10));
   // Draw 399 is 5 25 7 6 20.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
+#include "CliRun.h"
 
 #include "analyses/EvenSleepy.h"
 #include "LotteryFixtures.h"
@@ -219,13 +219,11 @@ TEST(EvenSleepyReport, OneValueHistoryAndOutOfRangeHistory) {
 }
 
 TEST(EvenSleepyCli, EvenAndConsecutiveOfTheSampleFile) {
-  QProcess cli;
-  const QString file = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/5x36 sample.txt"_s;
-  cli.start(QString::fromUtf8(LOTRIX_CLI_PATH),
-            {u"report"_s, u"consecutive"_s, file, u"--draw"_s, u"400"_s, u"--history"_s, u"3"_s});
-  ASSERT_TRUE(cli.waitForFinished(60000));
-  EXPECT_EQ(cli.exitCode(), 0);
-  const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n');
+  const QString file = Example(u"5x36 sample.txt"_s);
+  const TCliRun consecutive =
+      RunCli({u"report"_s, u"consecutive"_s, file, u"--draw"_s, u"400"_s, u"--history"_s, u"3"_s});
+  EXPECT_EQ(consecutive.Code, 0);
+  const QStringList lines = consecutive.Lines();
   ASSERT_GT(lines.size(), 30);
   EXPECT_EQ(lines[0], u"Статистика выпадения \"Слипов\". Тиражи # 380-399"_s);
   // 392: 3 8 2 26 1 holds the run 1 2 3; 399: 5 25 7 6 20 holds 5 6 7.
@@ -234,22 +232,16 @@ TEST(EvenSleepyCli, EvenAndConsecutiveOfTheSampleFile) {
   EXPECT_EQ(lines[24], u"Число \"Слипов\" в следующем тираже #400: 0"_s);
   EXPECT_EQ(lines[29], u"Слипы (Consecutive):         2  0  1"_s);
 
-  cli.start(QString::fromUtf8(LOTRIX_CLI_PATH),
-            {u"report"_s, u"even"_s, file, u"--history"_s, u"20000"_s});
-  ASSERT_TRUE(cli.waitForFinished(60000));
-  EXPECT_EQ(cli.exitCode(), 0);
-  EXPECT_EQ(QString::fromUtf8(cli.readAllStandardError()),
-            u"lotrix-cli: --history 20000 is outside 1..9999; using 9999\n"_s);
-  const QStringList even = QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n');
+  const TCliRun clamped = RunCli({u"report"_s, u"even"_s, file, u"--history"_s, u"20000"_s});
+  EXPECT_EQ(clamped.Code, 0);
+  EXPECT_EQ(clamped.Err, u"lotrix-cli: --history 20000 is outside 1..9999; using 9999\n"_s);
+  const QStringList even = clamped.Lines();
   ASSERT_GT(even.size(), 30);
   EXPECT_EQ(even[24], u"Число \"Четных\" Шаров в следующем тираже #401: ???"_s);
   EXPECT_EQ(even[28],
             u"                             <-- <-- # 400 - -9598. История (History) <-- <--"_s);
 
-  cli.start(QString::fromUtf8(LOTRIX_CLI_PATH),
-            {u"report"_s, u"even"_s, file, u"--history"_s, u"many"_s});
-  ASSERT_TRUE(cli.waitForFinished(60000));
-  EXPECT_EQ(cli.exitCode(), 2);
+  EXPECT_EQ(RunCli({u"report"_s, u"even"_s, file, u"--history"_s, u"many"_s}).Code, 2);
 }
 
 }  // namespace

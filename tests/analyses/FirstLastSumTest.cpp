@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
+#include "CliRun.h"
 
 #include "analyses/FirstLastSum.h"
 #include "LotteryFixtures.h"
@@ -257,48 +257,38 @@ TEST(FirstLastSumReport, SumForBetsHitsInBothDirections) {
   EXPECT_EQ(pane.Line(8), u"Win/Lost Seria: 0 1 "_s);
 }
 
-struct TCliRun {
-  int Code = -1;
-  QStringList Lines;
-  QString Err;
-};
 
-TCliRun RunCli(const QStringList& options) {
-  QProcess cli;
-  const QString file = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/5x36 sample.txt"_s;
-  cli.start(QString::fromUtf8(LOTRIX_CLI_PATH),
-            QStringList{u"report"_s, options.front(), file} + options.mid(1));
-  cli.waitForFinished(60000);
-  return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n'),
-          QString::fromUtf8(cli.readAllStandardError())};
+// `report NAME` of the 5x36 sample with the options after the name.
+TCliRun RunReport(const QStringList& options) {
+  return RunCli(QStringList{u"report"_s, options.front(), Example(u"5x36 sample.txt"_s)} + options.mid(1));
 }
 
 TEST(FirstLastSumCli, SumAndSumForBetsOfTheSampleFile) {
   // 398: 34 13 10 18 24 (99), 399: 5 25 7 6 20 (63), 400: 2 7 4 23 30 (66).
   const TCliRun sum =
-      RunCli({u"sum"_s, u"--draw"_s, u"400"_s, u"--history"_s, u"2"_s, u"--no-sort"_s});
+      RunReport({u"sum"_s, u"--draw"_s, u"400"_s, u"--history"_s, u"2"_s, u"--no-sort"_s});
   EXPECT_EQ(sum.Code, 0);
-  ASSERT_GT(sum.Lines.size(), 30);
-  EXPECT_EQ(sum.Lines[22], u"   399        5    6    7   20   25              63"_s);
-  EXPECT_EQ(sum.Lines[24], u"Сумма Шаров в следующем тираже # 400: 66"_s);
-  EXPECT_EQ(sum.Lines[28], u"Сумма Шаров (Sum):         63 99 "_s);
-  EXPECT_EQ(sum.Lines[35], ValueLine(u"63"_s, u"50.00"_s, 1, u"*"_s) + u"1."_s);  // by value
+  ASSERT_GT(sum.Lines().size(), 30);
+  EXPECT_EQ(sum.Lines()[22], u"   399        5    6    7   20   25              63"_s);
+  EXPECT_EQ(sum.Lines()[24], u"Сумма Шаров в следующем тираже # 400: 66"_s);
+  EXPECT_EQ(sum.Lines()[28], u"Сумма Шаров (Sum):         63 99 "_s);
+  EXPECT_EQ(sum.Lines()[35], ValueLine(u"63"_s, u"50.00"_s, 1, u"*"_s) + u"1."_s);  // by value
 
-  const TCliRun bets = RunCli({u"sum-for-bets"_s, u"--history"_s, u"3"_s, u"--level"_s, u"1000"_s});
+  const TCliRun bets = RunReport({u"sum-for-bets"_s, u"--history"_s, u"3"_s, u"--level"_s, u"1000"_s});
   EXPECT_EQ(bets.Code, 0);
   EXPECT_EQ(bets.Err, u"lotrix-cli: --level 1000 is outside 5..300; using 300\n"_s);
-  EXPECT_EQ(bets.Lines[5], u"Sum:            66 63 99 "_s);
-  EXPECT_EQ(bets.Lines[8], u"Win/Lost Seria: 1 1 1 "_s);
+  EXPECT_EQ(bets.Lines()[5], u"Sum:            66 63 99 "_s);
+  EXPECT_EQ(bets.Lines()[8], u"Win/Lost Seria: 1 1 1 "_s);
   const TCliRun high =
-      RunCli({u"sum-for-bets"_s, u"--history"_s, u"3"_s, u"--level"_s, u"66"_s, u"--high"_s});
-  EXPECT_EQ(high.Lines[8], u"Win/Lost Seria: 1 0 1 "_s);
+      RunReport({u"sum-for-bets"_s, u"--history"_s, u"3"_s, u"--level"_s, u"66"_s, u"--high"_s});
+  EXPECT_EQ(high.Lines()[8], u"Win/Lost Seria: 1 0 1 "_s);
 
   const TCliRun first =
-      RunCli({u"first-last"_s, u"--draw"_s, u"400"_s, u"--sort"_s, u"--series"_s});
+      RunReport({u"first-last"_s, u"--draw"_s, u"400"_s, u"--sort"_s, u"--series"_s});
   EXPECT_EQ(first.Code, 0);
-  EXPECT_EQ(first.Lines[3], u"Первый шар тиража #400 : 2"_s);
-  EXPECT_TRUE(first.Lines[11].endsWith(u"<-- <-- Серия (Series) <-- <--"_s));
-  EXPECT_EQ(RunCli({u"first-last"_s, u"--draw"_s, u"x"_s}).Code, 2);
+  EXPECT_EQ(first.Lines()[3], u"Первый шар тиража #400 : 2"_s);
+  EXPECT_TRUE(first.Lines()[11].endsWith(u"<-- <-- Серия (Series) <-- <--"_s));
+  EXPECT_EQ(RunReport({u"first-last"_s, u"--draw"_s, u"x"_s}).Code, 2);
 }
 
 }  // namespace

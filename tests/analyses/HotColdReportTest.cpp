@@ -2,7 +2,7 @@
 
 #include "core/Lottery.h"
 
-#include <QProcess>
+#include "CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -307,23 +307,11 @@ TEST(HotColdReport, HistoryAndWindowOutsideTheSpinRangesTakeTheNearestBound) {
   EXPECT_EQ(pane.Line(10).size(), 28 + 7 * 9999);
 }
 
-// The real binary on a bundled history.
-struct TRun {
-  int Code = -1;
-  QString Out, Err;
-};
 
-TRun RunCli(const QStringList& arguments) {
-  QProcess process;
-  process.start(QString::fromUtf8(LOTRIX_CLI_PATH), arguments);
-  process.waitForFinished(60000);
-  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-          QString::fromUtf8(process.readAllStandardError())};
-}
 
 TEST(HotColdReportCli, SampleHistoryWithDefaultsAndClampedOptions) {
   const QString file = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/5x36 sample.txt"_s;
-  const TRun run = RunCli({u"report"_s, u"hot-cold"_s, file});
+  const TCliRun run = RunCli({u"report"_s, u"hot-cold"_s, file});
   ASSERT_EQ(run.Code, 0) << run.Err.toStdString();
   const QStringList lines = run.Out.split(u'\n');
   EXPECT_EQ(lines[2], u"                         Win.Total     Шары для тиража #401"_s);
@@ -335,15 +323,15 @@ TEST(HotColdReportCli, SampleHistoryWithDefaultsAndClampedOptions) {
   // The window defaults to P = 72, as the shell sets it; a known draw; clamped spin values.
   const QStringList frequency = {u"report"_s, u"hot-cold"_s,    file,          u"--draw"_s,
                                  u"400"_s,    u"--frequency"_s, u"--markov"_s, u"--win-code"_s};
-  const TRun byDefault = RunCli(frequency);
-  const TRun explicitP = RunCli(frequency + QStringList{u"--okno"_s, u"72"_s});
+  const TCliRun byDefault = RunCli(frequency);
+  const TCliRun explicitP = RunCli(frequency + QStringList{u"--okno"_s, u"72"_s});
   EXPECT_EQ(byDefault.Code, 0);
   EXPECT_EQ(byDefault.Out, explicitP.Out);
   EXPECT_NE(byDefault.Out, RunCli(frequency + QStringList{u"--okno"_s, u"71"_s}).Out);
   EXPECT_TRUE(byDefault.Out.contains(u"\nЦепи Маркова. Теплые Шары.\n"_s));
   EXPECT_TRUE(byDefault.Out.contains(u"\nЧастота выпадения ВинКодов:\n"_s));
 
-  const TRun clamped = RunCli({u"report"_s, u"hot-cold"_s, file, u"--draw"_s, u"400"_s,
+  const TCliRun clamped = RunCli({u"report"_s, u"hot-cold"_s, file, u"--draw"_s, u"400"_s,
                                u"--history"_s, u"0"_s, u"--format"_s, u"json"_s});
   EXPECT_EQ(clamped.Code, 0);
   EXPECT_TRUE(clamped.Err.contains(u"--history 0 is outside 1..9999; using 1"_s));

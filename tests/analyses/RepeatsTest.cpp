@@ -3,7 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
+#include "CliRun.h"
 
 #include "analyses/Repeats.h"
 
@@ -208,15 +208,10 @@ TEST(RepeatsReport, FirstDrawAndAHistoryBeforeTheTable) {
 }
 
 TEST(RepeatsReport, CliOnTheSampleFile) {
-  QProcess process;
-  process.start(
-      QString::fromUtf8(LOTRIX_CLI_PATH),
-      {u"report"_s, u"repeats"_s, QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/5x36 sample.txt"_s,
-       u"--draw"_s, u"400"_s, u"--history"_s, u"3"_s, u"--format"_s, u"json"_s});
-  ASSERT_TRUE(process.waitForFinished(60000));
-  EXPECT_EQ(process.exitCode(), 0);
-  const QJsonArray lines =
-      QJsonDocument::fromJson(process.readAllStandardOutput()).object()[u"lines"_s].toArray();
+  const TCliRun run = RunCli({u"report"_s, u"repeats"_s, Example(u"5x36 sample.txt"_s), u"--draw"_s,
+                              u"400"_s, u"--history"_s, u"3"_s, u"--format"_s, u"json"_s});
+  EXPECT_EQ(run.Code, 0);
+  const QJsonArray lines = QJsonDocument::fromJson(run.Out.toUtf8()).object()[u"lines"_s].toArray();
   ASSERT_GT(lines.size(), 10);
   // Draw 400 (2 7 4 23 30) after draw 399 (5 25 7 6 20): ball 7 repeats.
   const QJsonObject line4 = lines[3].toObject();
@@ -230,13 +225,8 @@ TEST(RepeatsReport, CliOnTheSampleFile) {
   EXPECT_EQ(lines[7].toObject()[u"text"_s].toString(), u"Повторы:      0.5    2.5    0.5   "_s);
   EXPECT_EQ(lines[10].toObject()[u"text"_s].toString(), u"Повторы:      0  2  0"_s);
 
-  QProcess bad;
-  bad.start(
-      QString::fromUtf8(LOTRIX_CLI_PATH),
-      {u"report"_s, u"repeats"_s, QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/5x36 sample.txt"_s,
-       u"--count"_s, u"many"_s});
-  ASSERT_TRUE(bad.waitForFinished(60000));
-  EXPECT_EQ(bad.exitCode(), 2);
+  EXPECT_EQ(RunCli({u"report"_s, u"repeats"_s, Example(u"5x36 sample.txt"_s), u"--count"_s, u"many"_s}).Code,
+            2);
 }
 
 }  // namespace

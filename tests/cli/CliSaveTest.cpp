@@ -2,8 +2,9 @@
 // onto a really full file system, where mounting one is allowed.
 #include <gtest/gtest.h>
 
+#include "CliRun.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -11,22 +12,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct TRun {
-  int Code = -1;
-  QString Out, Err;
-};
 
-TRun RunProgram(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  process.waitForFinished(60000);
-  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-          QString::fromUtf8(process.readAllStandardError())};
-}
 
-TRun Cli(const QStringList& arguments) { return RunProgram(QString::fromUtf8(LOTRIX_CLI_PATH), arguments); }
 
-QString Example(const QString& name) { return QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u'/' + name; }
 
 QByteArray ReadBytes(const QString& path) {
   QFile file(path);
@@ -47,16 +35,16 @@ TEST(CliDrawsSave, WritesTheWrittenFormThroughTheSaveOfTheDrawsPanel) {
   WriteBytes(in, "7 5,17,23,30,36\n\n8 1 2 3 4 5\n");
   const QString out = dir.filePath(u"5x36 saved.txt"_s);
   WriteBytes(out, "old");
-  const TRun saved = Cli({u"draws"_s, in, u"--save"_s, out, u"--lang"_s, u"eng"_s});
+  const TCliRun saved = RunCli({u"draws"_s, in, u"--save"_s, out, u"--lang"_s, u"eng"_s});
   EXPECT_EQ(saved.Code, 0);
   EXPECT_EQ(saved.Err, u"The draw results successfully saved.\n"_s);
   EXPECT_TRUE(saved.Out.isEmpty());
   EXPECT_EQ(ReadBytes(out), QByteArray("    7      5  17  23  30  36\r\n    8      1   2   3   4   5\r\n"));
   // What was saved prints as the draws panel shows it.
-  EXPECT_EQ(Cli({u"draws"_s, out}).Out, u"    7      5  17  23  30  36\n    8      1   2   3   4   5\n"_s);
+  EXPECT_EQ(RunCli({u"draws"_s, out}).Out, u"    7      5  17  23  30  36\n    8      1   2   3   4   5\n"_s);
 
   // A folder cannot be replaced: the message names it and says why; nothing else is written.
-  const TRun refused = Cli({u"draws"_s, in, u"--save"_s, dir.path(), u"--lang"_s, u"rus"_s});
+  const TCliRun refused = RunCli({u"draws"_s, in, u"--save"_s, dir.path(), u"--lang"_s, u"rus"_s});
   EXPECT_EQ(refused.Code, 1);
   EXPECT_TRUE(refused.Err.startsWith(u"Результаты тиражей не удалось записать в файл \""_s + dir.path() + u"\"\n"_s))
       << refused.Err.toStdString();
@@ -65,12 +53,12 @@ TEST(CliDrawsSave, WritesTheWrittenFormThroughTheSaveOfTheDrawsPanel) {
   // A faulty history is refused before anything is written.
   const QString faulty = dir.filePath(u"5x36 faulty.txt"_s);
   WriteBytes(faulty, "1 1 2 3 4 5\n3 1 2 3 4 5\n");
-  const TRun invalid = Cli({u"draws"_s, faulty, u"--save"_s, out, u"--lang"_s, u"eng"_s});
+  const TCliRun invalid = RunCli({u"draws"_s, faulty, u"--save"_s, out, u"--lang"_s, u"eng"_s});
   EXPECT_EQ(invalid.Code, 1);
   EXPECT_TRUE(invalid.Err.startsWith(u"Error at line 2: Draw number error 3\n"_s));
   EXPECT_EQ(ReadBytes(out).size(), 60);  // still the saved two draws
 
-  EXPECT_EQ(Cli({u"draws"_s, in, u"--save"_s, out, u"--sorted"_s}).Code, 2);
+  EXPECT_EQ(RunCli({u"draws"_s, in, u"--save"_s, out, u"--sorted"_s}).Code, 2);
 }
 
 TEST(CliDrawsSave, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
@@ -86,7 +74,7 @@ TEST(CliDrawsSave, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
     echo "exit $?"
     cmp -s "$0/6x49.txt" "$0/before" && echo "old file kept"
     ls "$0")"_s;
-  const TRun run = RunProgram(unshare, {u"--user"_s, u"--map-root-user"_s, u"--mount"_s, u"sh"_s, u"-c"_s, script,
+  const TCliRun run = RunProgram(unshare, {u"--user"_s, u"--map-root-user"_s, u"--mount"_s, u"sh"_s, u"-c"_s, script,
                                  dir.path(), QString::fromUtf8(LOTRIX_CLI_PATH),
                                  Example(u"6x49 canada lotto.txt"_s)});
   if (run.Code == 77 || (run.Code != 0 && run.Out.isEmpty()))

@@ -4,29 +4,19 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "CliRun.h"
+#include "analyses/Reports.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct TRun {
-  int Code = -1;
-  QString Out, Err;
-};
 
-TRun RunCli(const QStringList& arguments) {
-  QProcess process;
-  process.start(QString::fromUtf8(LOTRIX_CLI_PATH), arguments);
-  process.waitForFinished(60000);
-  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-          QString::fromUtf8(process.readAllStandardError())};
-}
 
-QString Example(const QString& name) { return QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u'/' + name; }
 
 QJsonObject ParseJson(const QString& text) {
   return QJsonDocument::fromJson(text.toUtf8()).object();
@@ -36,7 +26,7 @@ TEST(CliValidate, EveryBundledExampleIsValid) {
   const QStringList files = QDir(QString::fromUtf8(LOTRIX_EXAMPLES_DIR)).entryList({u"*.txt"_s});
   ASSERT_EQ(files.size(), 7);
   for (const QString& file : files) {
-    const TRun run = RunCli({u"validate"_s, Example(file), u"--format"_s, u"json"_s});
+    const TCliRun run = RunCli({u"validate"_s, Example(file), u"--format"_s, u"json"_s});
     EXPECT_EQ(run.Code, 0) << file.toStdString() << run.Out.toStdString();
     const QJsonObject json = ParseJson(run.Out);
     EXPECT_TRUE(json[u"valid"_s].toBool()) << file.toStdString();
@@ -62,7 +52,7 @@ TEST(CliValidate, BrokenCopyReportsTheFirstFaultAndTheLoadFailure) {
   broken.write(text);
   broken.close();
 
-  const TRun eng = RunCli({u"validate"_s, path, u"--lang"_s, u"eng"_s, u"--format"_s, u"json"_s});
+  const TCliRun eng = RunCli({u"validate"_s, path, u"--lang"_s, u"eng"_s, u"--format"_s, u"json"_s});
   EXPECT_EQ(eng.Code, 1);
   const QJsonObject json = ParseJson(eng.Out);
   EXPECT_FALSE(json[u"valid"_s].toBool());
@@ -74,7 +64,7 @@ TEST(CliValidate, BrokenCopyReportsTheFirstFaultAndTheLoadFailure) {
                           u"Error in source data. The draw results not loaded.\r"
                           "Correct the error and click button Save."_s}));
 
-  const TRun rus = RunCli({u"validate"_s, path, u"--lang"_s, u"rus"_s});
+  const TCliRun rus = RunCli({u"validate"_s, path, u"--lang"_s, u"rus"_s});
   EXPECT_EQ(rus.Code, 1);
   EXPECT_EQ(rus.Out, u"Ошибка в строке 3: (Тираж номер 3), Шаров больше, чем 6.\n"
                      "Ошибка в исходных данных. Результаты тиражей не загружены.\n"
@@ -82,14 +72,14 @@ TEST(CliValidate, BrokenCopyReportsTheFirstFaultAndTheLoadFailure) {
 }
 
 TEST(CliValidate, BadFileNameAndMissingFile) {
-  const TRun badName = RunCli({u"validate"_s, u"lotto45.txt"_s, u"--lang"_s, u"eng"_s});
+  const TCliRun badName = RunCli({u"validate"_s, u"lotto45.txt"_s, u"--lang"_s, u"eng"_s});
   EXPECT_EQ(badName.Code, 1);
   EXPECT_EQ(badName.Out, u"File name error.\nRename source data file as described in the Help "
                          "\"Lotrix. Описание.pdf\".\nThe name \"lotto45\" holds fewer than two "
                          "numbers: the first is the balls per draw, the second the highest ball "
                          "(\"6x49 lotto.txt\").\n"_s);
 
-  const TRun missing = RunCli({u"validate"_s, u"/nonexistent/5x36.txt"_s, u"--lang"_s, u"eng"_s,
+  const TCliRun missing = RunCli({u"validate"_s, u"/nonexistent/5x36.txt"_s, u"--lang"_s, u"eng"_s,
                                u"--format"_s, u"json"_s});
   EXPECT_EQ(missing.Code, 1);
   const QJsonArray messages = ParseJson(missing.Out)[u"messages"_s].toArray();
@@ -109,32 +99,47 @@ TEST(CliUsage, BadUsageExitsWithTwo) {
   EXPECT_EQ(RunCli({u"report"_s, u"range"_s}).Code, 2);
   EXPECT_EQ(RunCli({u"report"_s, u"range"_s, u"--series-text"_s, u"1"_s, u"--format"_s, u"pdf"_s}).Code, 2);
 
-  const TRun help = RunCli({u"--help"_s});
+  const TCliRun help = RunCli({u"--help"_s});
   EXPECT_EQ(help.Code, 0);
   EXPECT_TRUE(help.Out.contains(u"validate"_s) && help.Out.contains(u"report"_s));
-  const TRun reportHelp = RunCli({u"report"_s, u"range"_s, u"--help"_s});
+  const TCliRun reportHelp = RunCli({u"report"_s, u"range"_s, u"--help"_s});
   EXPECT_EQ(reportHelp.Code, 0);
   EXPECT_TRUE(reportHelp.Out.contains(u"\"background\""_s));
 }
 
 TEST(CliDraws, WrittenFormInDrawOrderAndSorted) {
-  const TRun run = RunCli({u"draws"_s, Example(u"5x36 sample.txt"_s)});
+  const TCliRun run = RunCli({u"draws"_s, Example(u"5x36 sample.txt"_s)});
   EXPECT_EQ(run.Code, 0);
   const QStringList lines = run.Out.split(u'\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 400);
   EXPECT_EQ(lines[0], u"    1     19  24  27  35  18"_s);
-  const TRun sorted = RunCli({u"draws"_s, Example(u"5x36 sample.txt"_s), u"--sorted"_s});
+  const TCliRun sorted = RunCli({u"draws"_s, Example(u"5x36 sample.txt"_s), u"--sorted"_s});
   EXPECT_EQ(sorted.Out.split(u'\n')[0], u"    1     18  19  24  27  35"_s);
+}
+
+TEST(CliReport, EveryReportOfTheEngineIsACommandWithItsSummary) {
+  const TCliRun help = RunCli({u"report"_s, u"--help"_s});
+  EXPECT_EQ(help.Code, 0);
+  const QStringList lines = help.Lines();
+  for (const TReportDef& def : ReportDefs()) {
+    const QString name = QString::fromUtf16(def.Name);
+    EXPECT_TRUE(lines.contains(u"  "_s + name.leftJustified(14) + QString::fromUtf16(def.Summary)))
+        << name.toStdString();
+    const TCliRun own = RunCli({u"report"_s, name, u"--help"_s});
+    EXPECT_EQ(own.Code, 0) << name.toStdString();
+    EXPECT_TRUE(own.Out.contains(QString::fromUtf16(def.Summary)));
+    EXPECT_EQ(own.Out.contains(u"FILE"_s), def.NeedsLottery);
+  }
 }
 
 TEST(CliReport, RangeInEveryFormat) {
   const QStringList base = {u"report"_s, u"range"_s, u"--series-text"_s, u"2 1 2 2"_s, u"--markov"_s};
-  const TRun text = RunCli(base);
+  const TCliRun text = RunCli(base);
   EXPECT_EQ(text.Code, 0);
   EXPECT_TRUE(text.Out.startsWith(u"Статистика Ряда. (The Range statistic).\n\n"_s));
   EXPECT_TRUE(text.Out.contains(u"\n    2            |    1 |    1 |\n"_s));
 
-  const TRun json = RunCli(base + QStringList{u"--format"_s, u"json"_s});
+  const TCliRun json = RunCli(base + QStringList{u"--format"_s, u"json"_s});
   const QJsonArray lines = ParseJson(json.Out)[u"lines"_s].toArray();
   bool shaded = false;
   for (const auto& line : lines) {

@@ -1,32 +1,21 @@
 // lotrix-cli forecast: the result pane as the desktop shows it, and the json contract.
 #include <gtest/gtest.h>
 
+#include "CliRun.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct TCliRun {
-  int Code = -1;
-  QString Out, Err;
-};
-
+// A forecast of the 5x36 sample with the options.
 TCliRun Forecast(const QStringList& options) {
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(u"LC_ALL"_s, u"C"_s);  // a full stop as the decimal separator
-  process.setProcessEnvironment(environment);
-  const QString file = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/5x36 sample.txt"_s;
-  process.start(QString::fromUtf8(LOTRIX_CLI_PATH), QStringList{u"forecast"_s, file} + options);
-  process.waitForFinished(60000);
-  return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-          QString::fromUtf8(process.readAllStandardError())};
+  return RunCli(QStringList{u"forecast"_s, Example(u"5x36 sample.txt"_s)} + options);
 }
 
 TEST(ForecastCli, TextIsTheResultPane) {
@@ -130,12 +119,10 @@ TEST(ForecastCli, ASpaceTooLargeForSixtyFourBitsIsCountedExactly) {
   for (int ball = 1; ball <= 127; ++ball) draw += ' ' + QByteArray::number(ball);
   file.write(draw + '\n');
   file.close();
-  QProcess process;
-  process.start(QString::fromUtf8(LOTRIX_CLI_PATH), {u"forecast"_s, path});
-  process.waitForFinished(60000);
-  EXPECT_EQ(process.exitCode(), 1);
+  const TCliRun run = RunCli({u"forecast"_s, path});
+  EXPECT_EQ(run.Code, 1);
   // C(255, 127), 76 digits, not the 9.223.372.036.854.775.807 of a saturated 64-bit count.
-  EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+  EXPECT_EQ(run.Err,
             u"lotrix-cli forecast: 127 of 255 has "
             "2.884.329.411.724.603.169.044.874.178.931.143.443.870.105.850.987.581.016.304.218.283.632.259.375.395"
             " combinations; the forecast is offered below 100.000.000\n"_s);
