@@ -1,21 +1,21 @@
 #pragma once
-// A host for tests: records every message, answers dialogs from queued answers,
-// keeps its own clipboard and uses a fixed decimal separator.
+// The one fake host of the tests: records every message and answers dialogs from queued
+// answers, so no test ever waits on a modal window. Over THost for the engine (with its own
+// clipboard and a fixed decimal separator), over the desktop's TWidgetHost for the window.
 
 #include "core/Host.h"
 
 #include <QString>
 #include <QStringList>
 
-class TTestHost : public THost {
+template <typename TBase>
+class TRecordingHost : public TBase {
 public:
-  QStringList Messages;          // every ShowMessage text, in order
-  QStringList OpenAnswers;       // next answers of AskOpenFile (empty list: cancel)
-  QStringList SaveAnswers;       // next answers of AskSaveFile (empty list: cancel)
-  QStringList OpenStartDirs;     // the start folder of every open dialog
-  int SaveDialogs = 0;           // how many save dialogs were opened
-  QString Clipboard;
-  QChar Separator = QLatin1Char('.');
+  QStringList Messages;       // every ShowMessage text, in order
+  QStringList OpenAnswers;    // next answers of AskOpenFile (empty list: cancel)
+  QStringList SaveAnswers;    // next answers of AskSaveFile (empty list: cancel)
+  QStringList OpenStartDirs;  // the start folder of every open dialog
+  int SaveDialogs = 0;        // how many save dialogs were opened
 
   void ShowMessage(const QString& text) override { Messages.append(text); }
   QString AskOpenFile(const QString& startDirectory) override {
@@ -26,6 +26,13 @@ public:
     ++SaveDialogs;
     return SaveAnswers.isEmpty() ? QString() : SaveAnswers.takeFirst();
   }
+};
+
+class TTestHost : public TRecordingHost<THost> {
+public:
+  QString Clipboard;
+  QChar Separator = QLatin1Char('.');
+
   QString ClipboardText() override { return Clipboard; }
   void SetClipboardText(const QString& text) override { Clipboard = text; }
   QChar DecimalSeparator() const override { return Separator; }

@@ -1,13 +1,24 @@
 #include "Layout.h"
 
+#include <algorithm>
+
+namespace {
+
+// A window too small for a panel leaves it empty, never with a negative size.
+QRect Box(int left, int top, int width, int height) {
+  return QRect(left, top, std::max(0, width), std::max(0, height));
+}
+
+}  // namespace
+
 TPanelLayout ComputePanelLayout(const TLayoutInput& input) {
   const int W = input.Window.width();
   const int H = input.Window.height();
   TPanelLayout l;
 
-  l.PanelTirazhi = QRect(8, 8, W - 24, H - 8 - 48);
+  l.PanelTirazhi = Box(8, 8, W - 24, H - 8 - 48);
   const int memoHeight = l.PanelTirazhi.height() - 32 - input.SaveButtonHeight - 16;
-  l.MemoTirazhi = QRect(24, 32, 580, memoHeight);
+  l.MemoTirazhi = Box(24, 32, 580, memoHeight);
   // Each label right-aligned with its memo's right edge, 4 pixels above it.
   auto labelOver = [](const QRect& memo, QSize label) {
     return QRect(memo.left() + memo.width() - label.width(), memo.top() - label.height() - 4,
@@ -23,13 +34,12 @@ TPanelLayout ComputePanelLayout(const TLayoutInput& input) {
                            0, input.SaveButtonHeight);
 
   l.PanelMain = QRect(QPoint(8, 8), input.PanelMain);
-  l.PanelEmpty = QRect(l.PanelMain.left() + l.PanelMain.width() + 4, l.PanelMain.top(),
-                       W - l.PanelMain.width() - 28, l.PanelMain.height());
+  l.PanelEmpty = Box(l.PanelMain.left() + l.PanelMain.width() + 4, l.PanelMain.top(),
+                     W - l.PanelMain.width() - 28, l.PanelMain.height());
 
   const int resultTop = l.PanelMain.top() + l.PanelMain.height() + 8;
-  l.PanelShowResult = QRect(l.PanelMain.left(), resultTop, W - 24, H - resultTop - 96);
-  l.RichEditShowResult =
-      QRect(8, 8, l.PanelShowResult.width() - 16, l.PanelShowResult.height() - 16);
+  l.PanelShowResult = Box(l.PanelMain.left(), resultTop, W - 24, H - resultTop - 96);
+  l.RichEditShowResult = Box(8, 8, l.PanelShowResult.width() - 16, l.PanelShowResult.height() - 16);
 
   l.PanelTiraMap = QRect(l.PanelShowResult.left(), l.PanelShowResult.top(),
                          l.PanelShowResult.width(), kPanelTiraMapHeight);

@@ -9,10 +9,6 @@
 using namespace Qt::StringLiterals;
 
 void TWidgetHost::ShowMessage(const QString& text) {
-  if (m_scripted) {
-    Messages.append(text);
-    return;
-  }
   // Message lines are separated by a single CR; the box wants line feeds.
   QString shown = text;
   shown.replace(u'\r', u'\n');
@@ -23,15 +19,10 @@ void TWidgetHost::ShowMessage(const QString& text) {
 }
 
 QString TWidgetHost::AskOpenFile(const QString& startDirectory) {
-  if (m_scripted) {
-    OpenStartDirs.append(startDirectory);
-    return OpenAnswers.isEmpty() ? QString() : OpenAnswers.takeFirst();
-  }
   return QFileDialog::getOpenFileName(m_parent, QString(), startDirectory);
 }
 
 QString TWidgetHost::AskSaveFile() {
-  if (m_scripted) return SaveAnswers.isEmpty() ? QString() : SaveAnswers.takeFirst();
   return QFileDialog::getSaveFileName(m_parent);
 }
 

@@ -148,8 +148,7 @@ void TAnalysisPanelsTest::init() {
 }
 
 void TAnalysisPanelsTest::panelsCarryTheirControls() {
-  TWidgetHost host;
-  host.SetScripted(true);
+  TScriptedHost host;
   TfrmMain form(host);  // as created, before any lottery is opened
 
   const struct {

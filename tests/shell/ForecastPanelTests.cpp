@@ -91,8 +91,7 @@ void TForecastPanelTest::init() {
 }
 
 void TForecastPanelTest::controlsCarryTheirCaptionsDefaultsAndLimits() {
-  TWidgetHost host;
-  host.SetScripted(true);
+  TScriptedHost host;
   TfrmMain form(host);  // as created, before any lottery is opened
   TPanelPrognoz* panel = form.Panel<TPanelPrognoz>();
   QVERIFY(panel != nullptr);

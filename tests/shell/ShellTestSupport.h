@@ -17,7 +17,7 @@
 #include "core/ReportRender.h"
 #include "shell/Controller.h"
 #include "shell/PanelTirazhi.h"
-#include "shell/WidgetHost.h"
+#include "ScriptedHost.h"
 #include "shell/mainForm.h"
 
 inline QString ExamplesDir() {
@@ -35,11 +35,10 @@ inline QString CopyExample(const QTemporaryDir& dir, const QString& example, con
 
 // The real window on the offscreen screen, started as the program starts it.
 struct TRunningApp {
-  TWidgetHost host;
+  TScriptedHost host;
   std::unique_ptr<TfrmMain> form;
 
   explicit TRunningApp(const QStringList& openAnswers = {}) {
-    host.SetScripted(true);
     host.OpenAnswers = openAnswers;
     form = std::make_unique<TfrmMain>(host);
     form->show();

@@ -361,41 +361,48 @@ void TLayoutAndBusyTest::layoutNumbersForAWindowSize() {
   QCOMPARE(l.checkTiraMapShowNext.topLeft(), QPoint(50, 667));
   QCOMPARE(l.PanelAbout, QRect(300, 300, 400, 177));
 
-  // Narrower than PanelMain + 28: PanelEmpty gets no width; the rest is placed all the same.
+  // Narrower than PanelMain + 28: PanelEmpty gets no width (never a negative one); the rest
+  // is placed all the same. Shorter than the panels: they get no height.
   input.Window = QSize(340, 600);
   const TPanelLayout narrow = ComputePanelLayout(input);
-  QCOMPARE(narrow.PanelEmpty.width(), -17);
+  QCOMPARE(narrow.PanelEmpty.width(), 0);
   QCOMPARE(narrow.PanelShowResult, QRect(8, 265, 316, 239));
+  input.Window = QSize(200, 300);
+  const TPanelLayout small = ComputePanelLayout(input);
+  for (const QRect& box : {small.PanelEmpty, small.PanelShowResult, small.RichEditShowResult, small.MemoTirazhi})
+    QVERIFY(box.width() >= 0 && box.height() >= 0);
 }
 
 void TLayoutAndBusyTest::resizeKeepsPanelsInTheirFrames() {
-  TWidgetHost host;
-  host.SetScripted(true);
+  TScriptedHost host;
   TfrmMain form(host);  // not shown: no lottery is opened
   QCOMPARE(form.geometry(), QRect(0, 0, 340, 600));
   for (const QSize size : {QSize(1024, 768), QSize(1400, 900), QSize(800, 600)}) {
     form.resize(size);
     form.LayoutPanels();
-    const TPanelLayout expected = form.ComputeLayout(form.frameGeometry().size());
-    QCOMPARE(form.PanelEmpty->geometry(), expected.PanelEmpty);
+    // The placement rules themselves: PanelEmpty beside PanelMain, every placed panel in
+    // PanelEmpty's bounds, the result pane below PanelMain and inside the window's width.
+    const QRect main = form.PanelMain->geometry();
+    QCOMPARE(main, QRect(8, 8, 329, 249));
+    QCOMPARE(form.PanelEmpty->geometry().topLeft(), QPoint(main.right() + 1 + 4, main.top()));
+    QCOMPARE(form.PanelEmpty->height(), main.height());
     for (TAnalysisPanel* panel : form.AnalysisPanelList()) {
       if (panel->objectName() == u"PanelTiraMap"_s || panel->objectName() == u"PanelImage"_s)
         continue;
-      QCOMPARE(panel->geometry(), expected.PanelEmpty);
+      QCOMPARE(panel->geometry(), form.PanelEmpty->geometry());
     }
-    QCOMPARE(form.PanelShowResult->geometry(), expected.PanelShowResult);
-    QCOMPARE(form.PanelShowResult->geometry().top(),
-             form.PanelMain->geometry().top() + form.PanelMain->height() + 8);
-    QCOMPARE(form.PanelShowResult->RichEditShowResult->geometry(), expected.RichEditShowResult);
-    QCOMPARE(form.PanelTirazhi->geometry(), expected.PanelTirazhi);
-    QCOMPARE(form.PanelTirazhi->MemoTirazhi->geometry(), expected.MemoTirazhi);
-    QCOMPARE(form.PanelMain->size(), QSize(329, 249));
+    const QRect result = form.PanelShowResult->geometry();
+    QCOMPARE(result.top(), main.bottom() + 1 + 8);
+    QCOMPARE(result.left(), main.left());
+    QVERIFY(result.right() < form.width());
+    QVERIFY(form.PanelShowResult->rect().contains(form.PanelShowResult->RichEditShowResult->geometry()));
+    QVERIFY(form.rect().contains(form.PanelTirazhi->geometry()));
+    QVERIFY(form.PanelTirazhi->rect().contains(form.PanelTirazhi->MemoTirazhi->geometry()));
   }
 }
 
 void TLayoutAndBusyTest::busyGuardDisablesAndRestores() {
-  TWidgetHost host;
-  host.SetScripted(true);
+  TScriptedHost host;
   TfrmMain form(host);
   TPanelMain* main = form.PanelMain;
   main->btnSharyEnableAll->setEnabled(false);  // disabled before the work

@@ -4,7 +4,7 @@
 #include "core/ReportPane.h"
 #include "shell/Controller.h"
 #include "shell/PanelShowResult.h"
-#include "shell/WidgetHost.h"
+#include "ScriptedHost.h"
 #include "shell/mainForm.h"
 
 #include <QApplication>
@@ -20,8 +20,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   constexpr int kLines = 376'992;
-  TWidgetHost host;
-  host.SetScripted(true);
+  TScriptedHost host;
   TfrmMain form(host);
   form.resize(1280, 900);
   form.PanelShowResult->show();

@@ -4,7 +4,7 @@
 #include "core/Settings.h"
 #include "shell/Controller.h"
 #include "shell/PanelRangeStat.h"
-#include "shell/WidgetHost.h"
+#include "ScriptedHost.h"
 #include "shell/mainForm.h"
 
 #include <QAction>
@@ -30,8 +30,7 @@ int main(int argc, char** argv) {
   settings.WriteSetting(QString::fromUtf16(kSettingLanguage), u"eng"_s);
   settings.WriteSetting(QString::fromUtf16(kSettingReopen[0]), example);
 
-  TWidgetHost host;
-  host.SetScripted(true);
+  TScriptedHost host;
   TfrmMain form(host);
   form.show();
   QApplication::processEvents();  // FormActivate: maximise, open the example
