@@ -1,14 +1,13 @@
 // The Differences report with the longest code history and both options, and the Repeats
 // report with the longest history and the largest source group, on the keno example and on a
 // 10,000-draw 6-of-49 history. The per-combination difference code of the forecast as well.
-#include "BenchLotteries.h"
-
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <numeric>
 #include <random>
 
+#include "BenchLotteries.h"
 #include "analyses/Differences.h"
 #include "analyses/Repeats.h"
 #include "core/Lottery.h"

@@ -3,14 +3,13 @@
 //   BM_ForecastWalk: all 16 filters active with realistic settings, passing rows stored.
 //   BM_WalkSkeleton: the filtered walk with every filter off (each allows every ball) and
 //   nothing stored: what the walk costs when no filter stops it early.
+#include <benchmark/benchmark.h>
+
+#include "BenchLotteries.h"
 #include "core/Lottery.h"
 #include "core/SilentHost.h"
 #include "forecast/ForecastWalk.h"
 #include "forecast/Prognoz.h"
-
-#include "BenchLotteries.h"
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -26,7 +25,8 @@ TPrognozFields RealisticFields(int balls) {
   f.HotCold = {true, u"XX1  XX2  XX3"_s};
   f.Differences = {true, u"X3X  X4X  X5X"_s};
   for (int i = 0; i < 10; ++i) {
-    f.AnyRange[static_cast<size_t>(i)] = {true, QString::number(4 * i + 1) + u" .. "_s + QString::number(4 * i + 10)};
+    f.AnyRange[static_cast<size_t>(i)] = {
+        true, QString::number(4 * i + 1) + u" .. "_s + QString::number(4 * i + 10)};
     f.AnyRangeWin[static_cast<size_t>(i)] = u" 1 2"_s;
   }
   return f;
@@ -38,13 +38,15 @@ void BM_BareWalk(benchmark::State& state) {
   int64_t count = 0;
   for (auto _ : state) benchmark::DoNotOptimize(count = CountCombinationsBare(49, k, threads));
   state.counters["combinations"] = static_cast<double>(count);
-  state.counters["ns_per_combination"] = benchmark::Counter(
-      static_cast<double>(count), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_combination"] =
+      benchmark::Counter(static_cast<double>(count), benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
 }
 
 void BM_ForecastWalk(benchmark::State& state) {
   const int k = static_cast<int>(state.range(0));
-  const TLottery lottery = LoadExample(k == 7 ? u"7x49 canada lotto max.txt"_s : u"6x49 canada lotto.txt"_s);
+  const TLottery lottery =
+      LoadExample(k == 7 ? u"7x49 canada lotto max.txt"_s : u"6x49 canada lotto.txt"_s);
   TMainPrognoz prognoz;
   for (auto _ : state) {
     TPrognozFields fields = RealisticFields(k);
@@ -58,7 +60,8 @@ void BM_ForecastWalk(benchmark::State& state) {
   }
   state.counters["passed"] = static_cast<double>(prognoz.NumCombFiltered);
   for (int f : {1, 2, 3, 4, 5, 6, 10})
-    state.counters["denied" + std::to_string(f)] = static_cast<double>(prognoz.FiltersStatistics[static_cast<size_t>(f)].Denied);
+    state.counters["denied" + std::to_string(f)] =
+        static_cast<double>(prognoz.FiltersStatistics[static_cast<size_t>(f)].Denied);
   state.counters["ns_per_combination"] = benchmark::Counter(
       static_cast<double>(prognoz.NumCombTotal),
       benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
@@ -96,12 +99,24 @@ void BM_WalkSkeleton(benchmark::State& state) {
   }
   state.counters["combinations"] = static_cast<double>(filtered);
 }
-BENCHMARK(BM_WalkSkeleton)->Arg(7)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3)
+BENCHMARK(BM_WalkSkeleton)
+    ->Arg(7)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
-BENCHMARK(BM_BareWalk)->ArgsProduct({{6, 7}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime()
-    ->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(BM_ForecastWalk)->ArgsProduct({{6, 7}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime()
-    ->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BareWalk)
+    ->ArgsProduct({{6, 7}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ForecastWalk)
+    ->ArgsProduct({{6, 7}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_ForecastStoreCap)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 }  // namespace

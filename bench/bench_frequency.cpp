@@ -1,12 +1,12 @@
 // Frequency and Markov tables of a long per-draw series printed into the result pane, with
 // every column switched on: the heaviest form an analysis asks for.
-#include "core/ReportPane.h"
-#include "stats/Frequency.h"
-#include "stats/MarkovChains.h"
-
 #include <benchmark/benchmark.h>
 
 #include <random>
+
+#include "core/ReportPane.h"
+#include "stats/Frequency.h"
+#include "stats/MarkovChains.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,17 +1,16 @@
 // The Hot/Warm/Cold report with the longest history (H = 9999) and every section switched on,
 // on the bundled keno history (20 of 80) and on a 10,000-draw 6-of-49 history.
-#include "analyses/HotColdReport.h"
-#include "core/Lottery.h"
-#include "core/SilentHost.h"
-#include "stats/HotWarmCold.h"
-
-#include "BenchLotteries.h"
-
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <numeric>
 #include <random>
+
+#include "BenchLotteries.h"
+#include "analyses/HotColdReport.h"
+#include "core/Lottery.h"
+#include "core/SilentHost.h"
+#include "stats/HotWarmCold.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,13 +1,12 @@
 // Loading a long history: read + split + extract + validate + both written forms.
-#include "core/Lottery.h"
-#include "core/SilentHost.h"
-
 #include <benchmark/benchmark.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <random>
+
+#include "core/Lottery.h"
+#include "core/SilentHost.h"
 
 namespace {
 
@@ -38,11 +37,15 @@ void BM_LoadDraws100k(benchmark::State& state) {
     TLottery lottery;
     lottery.ReadLotteryFromFileName(path);
     const TDrawsTexts texts = LoadDraws(lottery, path, QStringLiteral("eng"), host).Texts(lottery);
-    if (lottery.Tirazhi.size() != static_cast<size_t>(state.range(0))) state.SkipWithError("load failed");
+    if (lottery.Tirazhi.size() != static_cast<size_t>(state.range(0)))
+      state.SkipWithError("load failed");
     benchmark::DoNotOptimize(texts.MemoTirazhiUp.size());
   }
 }
-BENCHMARK(BM_LoadDraws100k)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_LoadDraws100k)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 }  // namespace

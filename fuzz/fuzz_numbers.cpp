@@ -1,13 +1,13 @@
 // Fuzzes the readers of number lists typed by the user: plain numbers, available balls and
 // the forecast's number-list syntax with its ranges.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
 #include "core/CommonFunctions.h"
 #include "core/Lottery.h"
 #include "core/ReportPane.h"
 #include "forecast/FilterSyntax.h"
-
-#include <algorithm>
-#include <cstddef>
-#include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString text =

@@ -1,11 +1,12 @@
 // Fuzzes the forecast's code fields: three-character codes such as "212  0XX".
-#include "forecast/FilterSyntax.h"
-
 #include <cstddef>
 #include <cstdint>
 
+#include "forecast/FilterSyntax.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  QString field = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  QString field =
+      QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   const iArray2D codes = ReadWinCodeEdit(field);
   for (const iArray& code : codes) {
     if (code.size() != 3) __builtin_trap();

@@ -1,11 +1,11 @@
 #pragma once
 // Lotteries for tests: a hand-made table, or a bundled example loaded as the program loads it.
 
-#include "core/Lottery.h"
-#include "core/SilentHost.h"
-
 #include <numeric>
 #include <random>
+
+#include "core/Lottery.h"
+#include "core/SilentHost.h"
 
 inline TLottery MakeLottery(int ballsInDraw, int maxBall, const iArray2D& rows) {
   TLottery lottery;

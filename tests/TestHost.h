@@ -3,10 +3,10 @@
 // answers, so no test ever waits on a modal window. Over THost for the engine (with its own
 // clipboard and a fixed decimal separator), over the desktop's TWidgetHost for the window.
 
-#include "core/Host.h"
-
 #include <QString>
 #include <QStringList>
+
+#include "core/Host.h"
 
 template <typename TBase>
 class TRecordingHost : public TBase {

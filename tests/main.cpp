@@ -1,8 +1,8 @@
 // Test entry point: settings go to a private temporary folder, never the user's own.
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   QTemporaryDir configHome;

@@ -2,19 +2,19 @@
 // run it: peak memory (the child's maximum resident set) and the median wall time of three
 // runs. Exits 1 when any command passes 1 GiB, the bound every command must stay under.
 //   build/bench/lotrix_stress [--quick]   (--quick: one run each instead of three)
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -37,7 +37,8 @@ QByteArray History(int k, int n, int draws, unsigned seed) {
     for (int b = 0; b < n; ++b) balls[static_cast<size_t>(b)] = b + 1;
     text += QByteArray::number(draw);
     for (int i = 0; i < k; ++i) {
-      std::swap(balls[static_cast<size_t>(i)], balls[static_cast<size_t>(i) + random() % static_cast<size_t>(n - i)]);
+      std::swap(balls[static_cast<size_t>(i)],
+                balls[static_cast<size_t>(i) + random() % static_cast<size_t>(n - i)]);
       text += ' ';
       text += QByteArray::number(balls[static_cast<size_t>(i)]);
     }

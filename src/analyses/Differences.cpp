@@ -12,7 +12,6 @@ namespace {
 
 const QString kDashes(79, u'-');
 
-
 // A difference of two balls as a 32-bit value (saturated: a table filled by hand may hold
 // balls whose distance does not fit).
 int32_t Gap(int32_t lower, int32_t upper) {
@@ -346,10 +345,11 @@ void ShowDifferencesReport(const TLottery& lottery, const TDifferencesParams& pa
     }
     for (int i = 1; i <= H; ++i) numbers.push_back(WinCodeToNumber(codes[static_cast<size_t>(i)]));
     pane.AddLine(QString());
-    PrintFrequencyTable<TFrequencyWinCode>(
-        pane, numbers,
-        {.TableTitle = u"Частота выпадения ВинКодов:"_s, .ValueTitle = u"WinCode"_s, .PrintSeries = true},
-        params.DecimalSeparator);
+    PrintFrequencyTable<TFrequencyWinCode>(pane, numbers,
+                                           {.TableTitle = u"Частота выпадения ВинКодов:"_s,
+                                            .ValueTitle = u"WinCode"_s,
+                                            .PrintSeries = true},
+                                           params.DecimalSeparator);
     pane.AddLine(QString());
     pane.AddLine(kDashes);
   }
@@ -360,7 +360,8 @@ void ShowDifferencesReport(const TLottery& lottery, const TDifferencesParams& pa
     pane.AddLine(QString());
     const iArray pooled = PooledDifferences(lottery, T);
     PrintFrequencyTable(pane, pooled,
-                        {.TableTitle = u"Частота выпадения \"Разниц\"."_s, .ValueTitle = u"Разница"_s,
+                        {.TableTitle = u"Частота выпадения \"Разниц\"."_s,
+                         .ValueTitle = u"Разница"_s,
                          .PrintFreqOrder = true},
                         params.DecimalSeparator);
     pane.AddLine(QString());

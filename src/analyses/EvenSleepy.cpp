@@ -129,16 +129,21 @@ void ShowTwinReport(const TLottery& lottery, int nextTira, int history, QChar de
   pane.AddLine(QString());
 
   PrintFrequencyTable(pane, series,
-                      {.TableTitle = texts.TableTitle, .ValueTitle = texts.ValueTitle, .DelZero = false,
-                       .PrintSeries = true, .SelectRed = known ? iArray{valueOfT} : iArray{}},
+                      {.TableTitle = texts.TableTitle,
+                       .ValueTitle = texts.ValueTitle,
+                       .DelZero = false,
+                       .PrintSeries = true,
+                       .SelectRed = known ? iArray{valueOfT} : iArray{}},
                       decimalSeparator);
 
   pane.AddLine(QString());
   pane.AddLine(QString(79, u'-'));
 
   PrintMarkovTable(pane, series,
-                   {.TableTitle = u"Таблица Маркова (Markov Table)."_s, .NameMaster = u"Previous"_s,
-                    .NameSlave = u"Next"_s, .ShowNext = {.Show = true},
+                   {.TableTitle = u"Таблица Маркова (Markov Table)."_s,
+                    .NameMaster = u"Previous"_s,
+                    .NameSlave = u"Next"_s,
+                    .ShowNext = {.Show = true},
                     .ShowWin = {.Show = known, .Value = known ? valueOfT : 0}});
 
   pane.AddLine(QString());

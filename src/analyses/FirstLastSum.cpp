@@ -85,12 +85,15 @@ void FirstLastSection(const TLottery& lottery, const TFirstLastBallParams& param
   pane.AddLine(QString());
   pane.AddLine(QString());
 
-  PrintFrequencyTable(
-      pane, series,
-      {.TableTitle = last ? u"Частота выпадения Последнего Шара."_s : u"Частота выпадения Первого Шара."_s,
-       .ValueTitle = u"Шар"_s, .Sort = params.Sort, .PrintSeries = params.Series, .PrintFreqOrder = true,
-       .SelectRed = RedWhenKnown(valueOfT)},
-      params.DecimalSeparator);
+  PrintFrequencyTable(pane, series,
+                      {.TableTitle = last ? u"Частота выпадения Последнего Шара."_s
+                                          : u"Частота выпадения Первого Шара."_s,
+                       .ValueTitle = u"Шар"_s,
+                       .Sort = params.Sort,
+                       .PrintSeries = params.Series,
+                       .PrintFreqOrder = true,
+                       .SelectRed = RedWhenKnown(valueOfT)},
+                      params.DecimalSeparator);
 }
 
 }  // namespace
@@ -136,8 +139,11 @@ void ShowSumReport(const TLottery& lottery, const TSumParams& params, TReportPan
 
   PrintFrequencyTable(pane, series,
                       {.TableTitle = u"Частота выпадения \"Сумма Шаров тиража\"."_s,
-                       .ValueTitle = u"Сумма"_s, .Sort = params.Sort, .PrintSeries = true,
-                       .PrintFreqOrder = true, .SelectRed = RedWhenKnown(sumOfT)},
+                       .ValueTitle = u"Сумма"_s,
+                       .Sort = params.Sort,
+                       .PrintSeries = true,
+                       .PrintFreqOrder = true,
+                       .SelectRed = RedWhenKnown(sumOfT)},
                       params.DecimalSeparator);
 }
 

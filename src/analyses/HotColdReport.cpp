@@ -1,12 +1,12 @@
 #include "analyses/HotColdReport.h"
 
+#include <algorithm>
+#include <array>
+
 #include "core/Lottery.h"
 #include "stats/Frequency.h"
 #include "stats/HotWarmCold.h"
 #include "stats/MarkovChains.h"
-
-#include <algorithm>
-#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -113,7 +113,9 @@ void ShowHotWarmColdReport(const TLottery& lottery, const THotWarmColdParams& pa
         pane.AddLine(kDashes);
       }
       PrintMarkovTable(pane, series.Totals[c], series.Wins[c],
-                       {.TableTitle = kMarkovTitles[c], .NameMaster = u"Total"_s, .NameSlave = u"Win"_s,
+                       {.TableTitle = kMarkovTitles[c],
+                        .NameMaster = u"Total"_s,
+                        .NameSlave = u"Win"_s,
                         .ShowNext = {.Show = true, .Value = totalsT[c]},
                         .ShowWin = {.Show = true, .Value = known ? winsT[c] : -1}});
     }
@@ -132,10 +134,11 @@ void ShowHotWarmColdReport(const TLottery& lottery, const THotWarmColdParams& pa
       pane.AddLine(line);
     }
     pane.AddLine(QString());
-    PrintFrequencyTable<TFrequencyWinCode>(
-        pane, series.Codes,
-        {.TableTitle = u"Частота выпадения ВинКодов:"_s, .ValueTitle = u"WinCode"_s, .PrintSeries = true},
-        params.DecimalSeparator);
+    PrintFrequencyTable<TFrequencyWinCode>(pane, series.Codes,
+                                           {.TableTitle = u"Частота выпадения ВинКодов:"_s,
+                                            .ValueTitle = u"WinCode"_s,
+                                            .PrintSeries = true},
+                                           params.DecimalSeparator);
     pane.AddLine(QString());
   }
 
@@ -145,9 +148,13 @@ void ShowHotWarmColdReport(const TLottery& lottery, const THotWarmColdParams& pa
     pane.AddLine(kDashes);
     const int newest = static_cast<int>(std::max<int64_t>(t - 1, INT32_MIN));
     PrintFrequencyTable(pane, BallsOfDraws(lottery, newest, okno, false),
-                        {.TableTitle = u"Частота выпадения Шаров:"_s, .ValueTitle = u"Шар"_s,
-                         .DelZero = false, .Sort = params.Sort, .PrintFreqOrder = true,
-                         .InsertSpace = 10, .SelectRed = drawBalls},
+                        {.TableTitle = u"Частота выпадения Шаров:"_s,
+                         .ValueTitle = u"Шар"_s,
+                         .DelZero = false,
+                         .Sort = params.Sort,
+                         .PrintFreqOrder = true,
+                         .InsertSpace = 10,
+                         .SelectRed = drawBalls},
                         params.DecimalSeparator);
   }
 

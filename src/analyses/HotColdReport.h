@@ -4,9 +4,9 @@
 // history, and on request the Markov tables of those pairs, the WinCodes of the history with
 // their frequency table, and the frequency table of the balls of a recent window.
 
-#include "core/ReportPane.h"
-
 #include <QChar>
+
+#include "core/ReportPane.h"
 
 class TLottery;
 

@@ -31,14 +31,20 @@ void ShowRangeStatistic(const TRangeStatParams& params, TReportPane& pane) {
   pane.AddLine(QString());
 
   PrintFrequencyTable(pane, series,
-                      {.TableTitle = u"Частота выпадения Шаров:"_s, .ValueTitle = u"Шар"_s,
-                       .Sort = params.Sort, .SortSteps = params.StepsSort, .PrintSteps = params.Steps,
-                       .PrintSeries = params.Series, .PrintFreqOrder = true, .InsertSpace = 10},
+                      {.TableTitle = u"Частота выпадения Шаров:"_s,
+                       .ValueTitle = u"Шар"_s,
+                       .Sort = params.Sort,
+                       .SortSteps = params.StepsSort,
+                       .PrintSteps = params.Steps,
+                       .PrintSeries = params.Series,
+                       .PrintFreqOrder = true,
+                       .InsertSpace = 10},
                       params.DecimalSeparator);
 
   if (params.Markov) {
     pane.AddLine(QString());
-    PrintMarkovOfSeries(pane, series, u"Цепи Маркова:"_s, u"Последнее"_s, u"Должно выпасть:"_s, true);
+    PrintMarkovOfSeries(pane, series, u"Цепи Маркова:"_s, u"Последнее"_s, u"Должно выпасть:"_s,
+                        true);
     pane.AddLine(QString());
     pane.AddLine(kSeparator);
     pane.AddLine(QString());

@@ -1,18 +1,18 @@
 #pragma once
 // The Range statistic: the frequency (and optionally Markov) table of any typed series.
 
-#include "core/ReportPane.h"
-
 #include <QChar>
 #include <QString>
 
+#include "core/ReportPane.h"
+
 struct TRangeStatParams {
-  QString SourceText;   // poleRangeStatSource: every digit run is one value, newest first
-  bool Sort = false;    // checkRangeStatSort
-  bool Series = false;  // checkRangeStatSeries
-  bool Steps = false;   // checkRangeStatSteps
+  QString SourceText;      // poleRangeStatSource: every digit run is one value, newest first
+  bool Sort = false;       // checkRangeStatSort
+  bool Series = false;     // checkRangeStatSeries
+  bool Steps = false;      // checkRangeStatSteps
   bool StepsSort = false;  // checkRangeStatStepsSort
-  bool Markov = false;  // checkRangeStatMarkov
+  bool Markov = false;     // checkRangeStatMarkov
   QChar DecimalSeparator = QLatin1Char('.');
 };
 

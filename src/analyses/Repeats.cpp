@@ -15,7 +15,6 @@ namespace {
 
 const QString kDashes(79, u'-');
 
-
 // A draw number moved by an offset, kept inside the int range (far outside the table either way).
 int Shifted(int draw, int64_t offset) {
   return static_cast<int>(std::clamp<int64_t>(
@@ -145,8 +144,10 @@ void ShowRepeatsReport(const TLottery& lottery, const TRepeatsParams& params, TR
   pane.AddLine(kDashes);
 
   PrintFrequencyTable(pane, wins,
-                      {.TableTitle = u"Частота выпадения \"Повторов\"."_s, .ValueTitle = u"Win"_s,
-                       .DelZero = false, .PrintSeries = true,
+                      {.TableTitle = u"Частота выпадения \"Повторов\"."_s,
+                       .ValueTitle = u"Win"_s,
+                       .DelZero = false,
+                       .PrintSeries = true,
                        .SelectRed = known ? iArray{valueOfT.Win} : iArray{}},
                       params.DecimalSeparator);
   pane.AddLine(QString());

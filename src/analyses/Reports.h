@@ -5,6 +5,10 @@
 // exists here only: a new report is its engine file, one alternative of the variant and
 // one row of the table.
 
+#include <QStringView>
+#include <span>
+#include <variant>
+
 #include "analyses/Differences.h"
 #include "analyses/EvenSleepy.h"
 #include "analyses/FirstLastSum.h"
@@ -12,15 +16,10 @@
 #include "analyses/RangeStat.h"
 #include "analyses/Repeats.h"
 
-#include <QStringView>
-
-#include <span>
-#include <variant>
-
 // The parameter record of one report run; its type says which report.
-using TReportParams =
-    std::variant<THotWarmColdParams, TEvenParams, TConsecutiveParams, TFirstLastBallParams,
-                 TSumParams, TSumForBetsParams, TDifferencesParams, TRepeatsParams, TRangeStatParams>;
+using TReportParams = std::variant<THotWarmColdParams, TEvenParams, TConsecutiveParams,
+                                   TFirstLastBallParams, TSumParams, TSumForBetsParams,
+                                   TDifferencesParams, TRepeatsParams, TRangeStatParams>;
 
 struct TReportDef {
   const char16_t* Name;     // as lotrix-cli names it: "hot-cold"

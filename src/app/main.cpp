@@ -1,8 +1,8 @@
 // lotrix: the desktop program. One main window; the controller does the rest.
+#include <QApplication>
+
 #include "shell/WidgetHost.h"
 #include "shell/mainForm.h"
-
-#include <QApplication>
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
 #include "Command.h"
 
-#include "core/ReportRender.h"
-
 #include <cstdio>
+
+#include "core/ReportRender.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,8 +39,9 @@ int ParseArguments(QCommandLineParser& parser, const QStringList& arguments,
 
 bool CheckChoice(const QString& option, const QString& value, const QStringList& allowed) {
   if (allowed.contains(value)) return true;
-  Err() << "lotrix-cli: --" << option << " must be one of " << allowed.join(u", "_s)
-        << ", not \"" << value << "\"\n" << Qt::flush;
+  Err() << "lotrix-cli: --" << option << " must be one of " << allowed.join(u", "_s) << ", not \""
+        << value << "\"\n"
+        << Qt::flush;
   return false;
 }
 

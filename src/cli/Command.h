@@ -1,15 +1,14 @@
 #pragma once
 // One lotrix-cli subcommand: its name, a one-line summary, and a Run over its arguments.
 
-#include "core/ReportPane.h"
-
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
-
 #include <memory>
 #include <vector>
+
+#include "core/ReportPane.h"
 
 enum TExitCode : int { kExitOk = 0, kExitInvalidData = 1, kExitUsage = 2 };
 

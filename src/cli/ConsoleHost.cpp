@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QLocale>
-
 #include <cstdio>
 
 QString TConsoleHost::ClipboardText() {

@@ -2,9 +2,9 @@
 // The host of lotrix-cli: messages are collected (and the caller decides where they go),
 // dialogs are never shown (a script cannot answer them), the clipboard is stdin/stdout.
 
-#include "core/Host.h"
-
 #include <QStringList>
+
+#include "core/Host.h"
 
 class TConsoleHost : public THost {
 public:

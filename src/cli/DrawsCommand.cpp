@@ -13,7 +13,9 @@ constexpr size_t kRowsPerPiece = 65536;
 class TDrawsCommand : public TCommand {
 public:
   QString Name() const override { return u"draws"_s; }
-  QString Summary() const override { return u"print the history as the draws panel shows it, or save it"_s; }
+  QString Summary() const override {
+    return u"print the history as the draws panel shows it, or save it"_s;
+  }
 
   int Run(const QStringList& arguments) override {
     QCommandLineParser parser;
@@ -27,11 +29,11 @@ public:
     const QCommandLineOption sorted(u"sorted"_s, u"Balls of each draw in ascending order."_s);
     const QCommandLineOption save(u"save"_s, u"Write the history to OUT instead of printing it."_s,
                                   u"OUT"_s);
-    const QCommandLineOption lang(u"lang"_s, u"Language of the messages (default: the stored one)."_s,
-                                  u"eng|rus"_s);
+    const QCommandLineOption lang(
+        u"lang"_s, u"Language of the messages (default: the stored one)."_s, u"eng|rus"_s);
     parser.addOptions({sorted, save, lang});
-    if (int code = ParseArguments(parser, arguments,
-                                  u"lotrix-cli draws FILE [--sorted] [--save OUT] [--lang eng|rus]"_s);
+    if (int code = ParseArguments(
+            parser, arguments, u"lotrix-cli draws FILE [--sorted] [--save OUT] [--lang eng|rus]"_s);
         code >= 0)
       return code;
     if (parser.positionalArguments().size() != 1) {
@@ -39,7 +41,8 @@ public:
       return kExitUsage;
     }
     if (parser.isSet(save) && parser.isSet(sorted)) {
-      Err() << "lotrix-cli draws: --save writes the history in draw order; drop --sorted\n" << Qt::flush;
+      Err() << "lotrix-cli draws: --save writes the history in draw order; drop --sorted\n"
+            << Qt::flush;
       return kExitUsage;
     }
     const QString language = parser.isSet(lang) ? parser.value(lang) : DefaultLanguage();

@@ -1,10 +1,11 @@
 // lotrix-cli report hot-cold: the Hot/Warm/Cold report of one draw of a draws file.
-#include "Command.h"
-#include "Report.h"
 #include "analyses/HotColdReport.h"
-#include "stats/HotWarmCold.h"
 
 #include <algorithm>
+
+#include "Command.h"
+#include "Report.h"
+#include "stats/HotWarmCold.h"
 
 using namespace Qt::StringLiterals;
 

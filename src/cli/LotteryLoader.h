@@ -1,10 +1,10 @@
 #pragma once
 // Opens a draws file the way the desktop does (file-name rule, load, check), without settings.
 
+#include <QString>
+
 #include "ConsoleHost.h"
 #include "core/Lottery.h"
-
-#include <QString>
 
 struct TLoadedLottery {
   TLottery Lottery;

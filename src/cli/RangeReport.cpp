@@ -15,7 +15,8 @@ public:
   }
   void AddOptions(QCommandLineParser& parser) override {
     parser.addOptions({
-        {u"series-text"_s, u"The series, newest value first: every run of digits is one value."_s, u"TEXT"_s},
+        {u"series-text"_s, u"The series, newest value first: every run of digits is one value."_s,
+         u"TEXT"_s},
         {u"sort"_s, u"Sort the frequency table by count."_s},
         {u"series"_s, u"Show where each value occurs in the series."_s},
         {u"steps"_s, u"Show the gaps between the occurrences of each value."_s},

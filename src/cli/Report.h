@@ -1,14 +1,13 @@
 #pragma once
 // One report of `lotrix-cli report NAME`: declares its options and fills a pane from them.
 
-#include "core/Lottery.h"
-#include "analyses/Reports.h"
-#include "core/ReportPane.h"
-
 #include <QCommandLineParser>
-
 #include <memory>
 #include <vector>
+
+#include "analyses/Reports.h"
+#include "core/Lottery.h"
+#include "core/ReportPane.h"
 
 class TReport {
 public:
@@ -19,8 +18,8 @@ public:
   virtual void AddOptions(QCommandLineParser& parser) = 0;
   // The report's parameters from the options; returns an exit code (kExitUsage for a bad
   // option value). `lottery` is null for reports that need no draws file.
-  virtual int Fill(const QCommandLineParser& parser, const TLottery* lottery, QChar decimalSeparator,
-                   TReportParams& out) = 0;
+  virtual int Fill(const QCommandLineParser& parser, const TLottery* lottery,
+                   QChar decimalSeparator, TReportParams& out) = 0;
 };
 
 // Every report of the CLI, sorted by name. A report registers itself in its own file:
@@ -34,8 +33,8 @@ struct TReportRegistration {
 // A spin-edit option: a missing option gives `fallback`; a value outside min..max is
 // clamped as the panel's spin edit would and the change is said on stderr; a non-number
 // sets *ok to false (bad usage).
-int SpinOption(const QCommandLineParser& parser, const QString& name, int fallback, int min, int max,
-               bool* ok);
+int SpinOption(const QCommandLineParser& parser, const QString& name, int fallback, int min,
+               int max, bool* ok);
 // The analysed draw (--draw T): FirstTira..NewTira, NewTira by default.
 int DrawOption(const QCommandLineParser& parser, const TLottery& lottery, bool* ok);
 void AddDrawOption(QCommandLineParser& parser);

@@ -1,10 +1,10 @@
 // lotrix-cli report NAME [FILE] [options]: runs one report and prints its pane.
+#include <algorithm>
+
 #include "Command.h"
 #include "ConsoleHost.h"
 #include "LotteryLoader.h"
 #include "Report.h"
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -17,7 +17,6 @@ std::vector<TReportFactory>& Factories() {
 
 TReportRegistration::TReportRegistration(TReportFactory factory) { Factories().push_back(factory); }
 
-
 std::vector<std::unique_ptr<TReport>> MakeReports() {
   std::vector<std::unique_ptr<TReport>> reports;
   for (TReportFactory factory : Factories()) reports.push_back(factory());
@@ -26,26 +25,29 @@ std::vector<std::unique_ptr<TReport>> MakeReports() {
   return reports;
 }
 
-int SpinOption(const QCommandLineParser& parser, const QString& name, int fallback, int min, int max,
-               bool* ok) {
+int SpinOption(const QCommandLineParser& parser, const QString& name, int fallback, int min,
+               int max, bool* ok) {
   if (!parser.isSet(name)) return fallback;
   bool number = false;
   const qlonglong value = parser.value(name).trimmed().toLongLong(&number);
   if (!number) {
     Err() << "lotrix-cli: --" << name << " needs a whole number, not \"" << parser.value(name)
-          << "\"\n" << Qt::flush;
+          << "\"\n"
+          << Qt::flush;
     *ok = false;
     return fallback;
   }
   const qlonglong clamped = std::clamp<qlonglong>(value, min, max);
   if (clamped != value)
     Err() << "lotrix-cli: --" << name << " " << value << " is outside " << min << ".." << max
-          << "; using " << clamped << "\n" << Qt::flush;
+          << "; using " << clamped << "\n"
+          << Qt::flush;
   return static_cast<int>(clamped);
 }
 
 void AddDrawOption(QCommandLineParser& parser) {
-  parser.addOption({u"draw"_s, u"The analysed draw T (default: the next, undrawn draw)."_s, u"T"_s});
+  parser.addOption(
+      {u"draw"_s, u"The analysed draw T (default: the next, undrawn draw)."_s, u"T"_s});
 }
 
 int DrawOption(const QCommandLineParser& parser, const TLottery& lottery, bool* ok) {
@@ -67,7 +69,8 @@ public:
       stream << "Usage: lotrix-cli report NAME [FILE] [options] [--format text|ansi|html|json]\n\n"
              << "Reports (lotrix-cli report NAME --help for the options of one):\n";
       for (const auto& report : reports)
-        stream << "  " << PadRight(14, report->Name()) << QString::fromUtf16(FindReport(report->Name())->Summary) << '\n';
+        stream << "  " << PadRight(14, report->Name())
+               << QString::fromUtf16(FindReport(report->Name())->Summary) << '\n';
       stream << '\n' << kJsonContractHelp << Qt::flush;
       return name.isEmpty() ? kExitUsage : kExitOk;
     }
@@ -75,7 +78,8 @@ public:
     for (const auto& candidate : reports)
       if (candidate->Name() == name) report = candidate.get();
     if (!report) {
-      Err() << "lotrix-cli report: unknown report \"" << name << "\" (see: lotrix-cli report --help)\n"
+      Err() << "lotrix-cli report: unknown report \"" << name
+            << "\" (see: lotrix-cli report --help)\n"
             << Qt::flush;
       return kExitUsage;
     }
@@ -90,8 +94,9 @@ public:
     parser.addOption(format);
     QStringList own = arguments;
     own.removeAt(1);
-    const QString usage = u"lotrix-cli report "_s + name + (def.NeedsLottery ? u" FILE "_s : u" "_s) +
-                          report->Usage() + u" [--format text|ansi|html|json]"_s;
+    const QString usage = u"lotrix-cli report "_s + name +
+                          (def.NeedsLottery ? u" FILE "_s : u" "_s) + report->Usage() +
+                          u" [--format text|ansi|html|json]"_s;
     if (int code = ParseArguments(parser, own, usage, kJsonContractHelp); code >= 0) return code;
     const qsizetype files = def.NeedsLottery ? 1 : 0;
     if (parser.positionalArguments().size() != files) {

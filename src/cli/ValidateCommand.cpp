@@ -1,10 +1,10 @@
 // lotrix-cli validate FILE: the file-name rule and the check of the history.
-#include "Command.h"
-#include "LotteryLoader.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include "Command.h"
+#include "LotteryLoader.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,7 +13,9 @@ namespace {
 class TValidateCommand : public TCommand {
 public:
   QString Name() const override { return u"validate"_s; }
-  QString Summary() const override { return u"check a draws file and print what the desktop would say"_s; }
+  QString Summary() const override {
+    return u"check a draws file and print what the desktop would say"_s;
+  }
 
   int Run(const QStringList& arguments) override {
     QCommandLineParser parser;
@@ -22,10 +24,15 @@ public:
         "draw. Prints the messages the desktop would show, in their order, and exits 1 when the\n"
         "history is invalid. Message lines are separated by CR in json, by line ends in text."_s);
     parser.addPositionalArgument(u"FILE"_s, u"The draws file."_s);
-    const QCommandLineOption lang(u"lang"_s, u"Language of the messages: eng or rus (default: the stored one, else rus)."_s, u"eng|rus"_s);
-    const QCommandLineOption format(u"format"_s, u"Output: text (default) or json."_s, u"text|json"_s, u"text"_s);
+    const QCommandLineOption lang(
+        u"lang"_s, u"Language of the messages: eng or rus (default: the stored one, else rus)."_s,
+        u"eng|rus"_s);
+    const QCommandLineOption format(u"format"_s, u"Output: text (default) or json."_s,
+                                    u"text|json"_s, u"text"_s);
     parser.addOptions({lang, format});
-    if (int code = ParseArguments(parser, arguments, u"lotrix-cli validate FILE [--lang eng|rus] [--format text|json]"_s); code >= 0)
+    if (int code = ParseArguments(
+            parser, arguments, u"lotrix-cli validate FILE [--lang eng|rus] [--format text|json]"_s);
+        code >= 0)
       return code;
     if (parser.positionalArguments().size() != 1) {
       Err() << "lotrix-cli validate: give exactly one FILE (see --help)\n" << Qt::flush;
@@ -37,7 +44,8 @@ public:
       return kExitUsage;
 
     TConsoleHost host;
-    const TLoadedLottery loaded = LoadLotteryFile(parser.positionalArguments().front(), language, host);
+    const TLoadedLottery loaded =
+        LoadLotteryFile(parser.positionalArguments().front(), language, host);
     const TLottery& lottery = loaded.Lottery;
     if (parser.value(format) == u"json") {
       const QJsonObject result{{u"valid"_s, loaded.Valid},

@@ -1,7 +1,7 @@
 // lotrix-cli: the Lotrix engine without a window, for scripts and batch work.
-#include "Command.h"
-
 #include <QCoreApplication>
+
+#include "Command.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <cerrno>
 
 TWriteOutcome WriteFileAtomically(const QString& path, const QByteArray& bytes) {
@@ -10,7 +9,8 @@ TWriteOutcome WriteFileAtomically(const QString& path, const QByteArray& bytes) 
   if (path.isEmpty()) return {false, qt_error_string(ENOENT)};
   const QFileInfo info(path);
   if (info.isDir()) return {false, qt_error_string(EISDIR)};
-  if (info.exists() && (!info.isFile() || !info.isWritable())) return {false, qt_error_string(EACCES)};
+  if (info.exists() && (!info.isFile() || !info.isWritable()))
+    return {false, qt_error_string(EACCES)};
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return {false, file.errorString()};
   auto fail = [&file] {

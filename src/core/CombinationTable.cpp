@@ -48,7 +48,8 @@ void TCombinationBlockFree::operator()(uint8_t* p) const {
   std::free(p);
 }
 
-TCombinationTable::TCombinationTable(const TCombinationTable& other) : m_rowLength(other.m_rowLength) {
+TCombinationTable::TCombinationTable(const TCombinationTable& other)
+    : m_rowLength(other.m_rowLength) {
   AppendRows(other, other.m_rows);
 }
 
@@ -70,7 +71,8 @@ void TCombinationTable::Reset(int rowLength) {
 void TCombinationTable::Reserve(int64_t rows) {
   if (rows <= m_capacity || m_rowLength <= 0) return;
   const size_t bytes = static_cast<size_t>(rows * m_rowLength);
-  std::unique_ptr<uint8_t[], TCombinationBlockFree> block(AllocateBlock(bytes), TCombinationBlockFree{bytes});
+  std::unique_ptr<uint8_t[], TCombinationBlockFree> block(AllocateBlock(bytes),
+                                                          TCombinationBlockFree{bytes});
   if (m_rows > 0) std::memcpy(block.get(), m_data.get(), static_cast<size_t>(m_rows * m_rowLength));
   m_data = std::move(block);
   m_capacity = rows;
@@ -95,7 +97,8 @@ iArray2D TCombinationTable::ToRows() const {
 void TCombinationTable::AppendRow(std::span<const int32_t> balls) {
   if (m_rows == m_capacity) Grow(m_rows + 1);
   uint8_t* out = m_data.get() + m_rows * m_rowLength;
-  for (int i = 0; i < m_rowLength; ++i) out[i] = static_cast<uint8_t>(balls[static_cast<size_t>(i)]);
+  for (int i = 0; i < m_rowLength; ++i)
+    out[i] = static_cast<uint8_t>(balls[static_cast<size_t>(i)]);
   ++m_rows;
 }
 

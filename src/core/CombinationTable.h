@@ -2,11 +2,11 @@
 // A table of combinations stored flat: one contiguous row-major block of bytes (every ball is
 // 1..255), so 16,000,000 rows of 7 balls take 112 MB instead of 16 million vectors.
 
-#include "CommonFunctions.h"
-
 #include <cstdint>
 #include <memory>
 #include <span>
+
+#include "CommonFunctions.h"
 
 // Frees a table's block of `Bytes` bytes: big blocks are mapped pages, returned to the
 // system at once (the heap would keep them in the arena of the thread that freed them).
@@ -53,7 +53,6 @@ public:
   bool operator==(const TCombinationTable& other) const;
 
 private:
-
   void Grow(int64_t minRows);
 
   int m_rowLength = 0;

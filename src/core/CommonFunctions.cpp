@@ -1,10 +1,10 @@
 #include "CommonFunctions.h"
 
-#include "Host.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "Host.h"
 
 using namespace Qt::StringLiterals;
 
@@ -69,7 +69,8 @@ void ArrayUnique(iArray& a) {
   iArray result;
   result.reserve(seen.size());
   for (int32_t v : a) {
-    const auto i = static_cast<size_t>(std::lower_bound(seen.begin(), seen.end(), v) - seen.begin());
+    const auto i =
+        static_cast<size_t>(std::lower_bound(seen.begin(), seen.end(), v) - seen.begin());
     if (!taken[i]) {
       taken[i] = true;
       result.push_back(v);
@@ -285,7 +286,8 @@ void NextCombination(iArray& combination, const iArray& source) {
     positions[i] = static_cast<int32_t>(at - source.begin()) + 1;
   }
   NextIndexCombination(positions, static_cast<int>(source.size()));
-  for (size_t i = 0; i < length; ++i) combination[i] = source[static_cast<size_t>(positions[i] - 1)];
+  for (size_t i = 0; i < length; ++i)
+    combination[i] = source[static_cast<size_t>(positions[i] - 1)];
 }
 
 iArray2D AllCombinations(const iArray& source, int k, int64_t maxRows) {
@@ -299,7 +301,8 @@ iArray2D AllCombinations(const iArray& source, int k, int64_t maxRows) {
   for (int64_t r = 0; r < count; ++r) {
     iArray row(static_cast<size_t>(k));
     for (int i = 0; i < k; ++i)
-      row[static_cast<size_t>(i)] = source[static_cast<size_t>(positions[static_cast<size_t>(i)] - 1)];
+      row[static_cast<size_t>(i)] =
+          source[static_cast<size_t>(positions[static_cast<size_t>(i)] - 1)];
     table.push_back(std::move(row));
     NextIndexCombination(positions, static_cast<int>(source.size()));
   }

@@ -5,7 +5,6 @@
 
 #include <QChar>
 #include <QString>
-
 #include <cstdint>
 
 class THost {

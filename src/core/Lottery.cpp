@@ -205,9 +205,9 @@ QString ReadFaultMessage(TReadFault fault, const QString& language, const QStrin
 }
 
 QString TooLargeNumberNote(const QString& language) {
-  return Choose(language,
-                u"This line holds a number above 2147483647: it is too large and was not read."_s,
-                u"В этой строке есть число больше 2147483647: оно слишком велико и не прочитано."_s);
+  return Choose(
+      language, u"This line holds a number above 2147483647: it is too large and was not read."_s,
+      u"В этой строке есть число больше 2147483647: оно слишком велико и не прочитано."_s);
 }
 
 QString WriteFailedMessage(const QString& language, const QString& path, const QString& reason) {
@@ -298,11 +298,12 @@ TFileNameFault FileNameFault(const QString& path) {
 QString FileNameErrorMessage(const QString& language, const QString& path) {
   const bool russian = IsRussian(language);
   const QString message =
-      russian ? u"Ошибка наименования файла."_s + kCR +
-                    u"Переименуйте файл с исходными данными, как описано в инструкции "_s +
-                    Quoted(u"Lotrix. Описание.pdf"_s) + u"."_s
-              : u"File name error."_s + kCR + u"Rename source data file as described in the Help "_s +
-                    Quoted(u"Lotrix. Описание.pdf"_s) + u"."_s;
+      russian
+          ? u"Ошибка наименования файла."_s + kCR +
+                u"Переименуйте файл с исходными данными, как описано в инструкции "_s +
+                Quoted(u"Lotrix. Описание.pdf"_s) + u"."_s
+          : u"File name error."_s + kCR + u"Rename source data file as described in the Help "_s +
+                Quoted(u"Lotrix. Описание.pdf"_s) + u"."_s;
   const iArray numbers = ExtractNumbers(BaseName(path));
   const int k = numbers.size() > 0 ? numbers[0] : 0;
   const int n = numbers.size() > 1 ? numbers[1] : 0;
@@ -364,24 +365,30 @@ bool ValidateDraws(const iArray2D& table, int ballsInDraw, int maxBall, const QS
     // The largest draw number leaves no number for the next draw, so it is a draw number
     // fault wherever it stands.
     if ((r > 0 && draw != previous + 1) || draw == std::numeric_limits<int32_t>::max()) {
-      return fault(r, russian ? u"Ошибка в строке %1: Неправильный номер тиража %2"_s.arg(line).arg(draw)
-                              : u"Error at line %1: Draw number error %2"_s.arg(line).arg(draw));
+      return fault(
+          r, russian ? u"Ошибка в строке %1: Неправильный номер тиража %2"_s.arg(line).arg(draw)
+                     : u"Error at line %1: Draw number error %2"_s.arg(line).arg(draw));
     }
     previous = draw;
     const int64_t balls = row.empty() ? 0 : static_cast<int64_t>(row.size()) - 1;
     if (balls > ballsInDraw) {
-      return fault(r, LineAndDraw(language, line, draw) +
-                          (russian ? u"Шаров больше, чем %1."_s : u"Numbers more than %1."_s).arg(ballsInDraw));
+      return fault(
+          r,
+          LineAndDraw(language, line, draw) +
+              (russian ? u"Шаров больше, чем %1."_s : u"Numbers more than %1."_s).arg(ballsInDraw));
     }
     if (balls < ballsInDraw) {
-      return fault(r, LineAndDraw(language, line, draw) +
-                          (russian ? u"Шаров меньше, чем %1."_s : u"Numbers less than %1."_s).arg(ballsInDraw));
+      return fault(
+          r,
+          LineAndDraw(language, line, draw) +
+              (russian ? u"Шаров меньше, чем %1."_s : u"Numbers less than %1."_s).arg(ballsInDraw));
     }
     for (int64_t i = 1; i <= balls; ++i) {
       const int32_t ball = row[static_cast<size_t>(i)];
       if (ball < 1 || ball > maxBall) {
         return fault(r, LineAndDraw(language, line, draw) +
-                            (russian ? u"Шар вне диапазона 1 - %1."_s : u"There is a number out of range 1 - %1."_s)
+                            (russian ? u"Шар вне диапазона 1 - %1."_s
+                                     : u"There is a number out of range 1 - %1."_s)
                                 .arg(maxBall));
       }
     }
@@ -501,7 +508,8 @@ TDrawsTexts TDrawsLoad::Texts(const TLottery& lottery) const {
   texts.Rows = static_cast<int64_t>(rows.size());
   texts.ShownRows = static_cast<int64_t>(rows.size() - first);
   AppendDraws(texts.MemoTirazhi, rows, first, rows.size(), TBallOrder::AsDrawn, u"\r\n");
-  if (!faulty) AppendDraws(texts.MemoTirazhiUp, rows, first, rows.size(), TBallOrder::Sorted, u"\r\n");
+  if (!faulty)
+    AppendDraws(texts.MemoTirazhiUp, rows, first, rows.size(), TBallOrder::Sorted, u"\r\n");
   return texts;
 }
 
@@ -515,8 +523,7 @@ QString PartialEditorMessage(const QString& language, int64_t rows, int64_t show
       .arg(Grouped(rows), Grouped(shownRows));
 }
 
-TDrawsLoad LoadDraws(TLottery& lottery, const QString& path, const QString& language,
-                     THost& host) {
+TDrawsLoad LoadDraws(TLottery& lottery, const QString& path, const QString& language, THost& host) {
   TDrawRows rows;
   QString reason;
   const TReadFault read = ReadDrawsFile(path, rows, reason);

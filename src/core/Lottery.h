@@ -6,7 +6,6 @@
 // Nothing here is global: the controller and the CLI own a TLottery each and pass it on.
 
 #include <QString>
-
 #include <QStringView>
 #include <cstdint>
 #include <span>
@@ -59,7 +58,13 @@ public:
 };
 
 // Why a file name gives no valid lottery, or None.
-enum class TFileNameFault { None, FewerThanTwoNumbers, ZeroNumber, BallsNotBelowMax, MaxBallTooLarge };
+enum class TFileNameFault {
+  None,
+  FewerThanTwoNumbers,
+  ZeroNumber,
+  BallsNotBelowMax,
+  MaxBallTooLarge
+};
 TFileNameFault FileNameFault(const QString& path);
 // The file-name error message, with a line that says which part of the rule the name breaks.
 QString FileNameErrorMessage(const QString& language, const QString& path);

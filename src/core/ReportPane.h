@@ -2,13 +2,12 @@
 // The result pane as a document: lines of text, each with the highlight spans a report
 // asked for. Reports write here; renderers turn it into rich text, plain text, ANSI or HTML.
 
-#include "CommonFunctions.h"
-
 #include <QString>
 #include <QStringList>
-
 #include <cstdint>
 #include <vector>
+
+#include "CommonFunctions.h"
 
 // A colour as 0xRRGGBB. Black (0) means "leave the text colour" in HighlightSpan.
 using TColor = uint32_t;
@@ -31,9 +30,9 @@ using TFontStyles = uint8_t;
 struct THighlight {
   int Column = 0;
   int Length = 0;
-  TColor Color = clLeave;   // clLeave: text colour unchanged
+  TColor Color = clLeave;       // clLeave: text colour unchanged
   TColor Background = clWhite;  // always set
-  TFontStyles Style = 0;    // 0: style unchanged
+  TFontStyles Style = 0;        // 0: style unchanged
   bool operator==(const THighlight&) const = default;
 };
 

@@ -1,6 +1,5 @@
 #include "ReportRender.h"
 
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -41,8 +40,7 @@ void ResolveRunsInto(const TPaneLine& line, std::vector<TStyledRun>& runs,
     }
     if (!runs.empty()) {
       TStyledRun& last = runs.back();
-      if (last.Color == run.Color && last.Background == run.Background &&
-          last.Style == run.Style) {
+      if (last.Color == run.Color && last.Background == run.Background && last.Style == run.Style) {
         last.Length += run.Length;
         continue;
       }
@@ -101,11 +99,20 @@ void AppendHtmlEscaped(QString& out, QStringView text) {
   for (qsizetype i = 0; i < text.size(); ++i) {
     QStringView entity;
     switch (text[i].unicode()) {
-      case u'&': entity = u"&amp;"; break;
-      case u'<': entity = u"&lt;"; break;
-      case u'>': entity = u"&gt;"; break;
-      case u'"': entity = u"&quot;"; break;
-      default: continue;
+      case u'&':
+        entity = u"&amp;";
+        break;
+      case u'<':
+        entity = u"&lt;";
+        break;
+      case u'>':
+        entity = u"&gt;";
+        break;
+      case u'"':
+        entity = u"&quot;";
+        break;
+      default:
+        continue;
     }
     out += text.mid(plainFrom, i - plainFrom);
     out += entity;
@@ -300,7 +307,9 @@ QString RenderJson(const TReportPane& pane) {
              QString::number(span.Length) + u",\"color\":"_s +
              (span.Color == clLeave ? u"null"_s : u'"' + HexColor(span.Color) + u'"') +
              u",\"background\":\""_s + HexColor(span.Background) + u"\",\"bold\":"_s +
-             (span.Style == 0 ? u"null"_s : (span.Style & fsBold) ? u"true"_s : u"false"_s) +
+             (span.Style == 0         ? u"null"_s
+              : (span.Style & fsBold) ? u"true"_s
+                                      : u"false"_s) +
              u'}';
     }
     out += u"]}"_s;

@@ -3,12 +3,11 @@
 // page, or just the <pre> block for the desktop's rich-text view) and JSON for scripts.
 // Every renderer builds its output in one pass into one string; none changes the pane.
 
-#include "ReportPane.h"
-
 #include <QString>
-
 #include <optional>
 #include <vector>
+
+#include "ReportPane.h"
 
 // A stretch of a line whose characters all look the same. An unset attribute means the
 // pane's default look (window-text colour, no background, regular style).

@@ -1,9 +1,9 @@
 #include "ResultsRecognition.h"
 
+#include <algorithm>
+
 #include "CommonFunctions.h"
 #include "ReportPane.h"
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 

@@ -103,6 +103,7 @@ iArray2D ReadWinCodeEdit(QString& field) {
 }
 
 QString RangeCutMessage(bool russian) {
-  return russian ? u"Диапазоны в полях фильтров ограничены числом 99999:\rбольшие значения в прогнозе не встречаются."_s
-                 : u"Ranges in the filter fields are cut at 99999:\rlarger values never occur in a forecast."_s;
+  return russian
+             ? u"Диапазоны в полях фильтров ограничены числом 99999:\rбольшие значения в прогнозе не встречаются."_s
+             : u"Ranges in the filter fields are cut at 99999:\rlarger values never occur in a forecast."_s;
 }

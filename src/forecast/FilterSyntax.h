@@ -3,9 +3,9 @@
 // "9 .. 3", "3.5"), first/last pairs split by "/", and three-digit codes ("212  0XX").
 // The Read...Edit forms return the parsed value and rewrite the field in its normal form.
 
-#include "core/CommonFunctions.h"
-
 #include <QString>
+
+#include "core/CommonFunctions.h"
 
 // Ranges never reach past this value: no filter value can be larger (the largest sum of a
 // lottery is below 33,000), and an unbounded range such as 1 .. 2000000000 would otherwise

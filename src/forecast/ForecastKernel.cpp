@@ -14,6 +14,8 @@ void WalkChunkGeneric(const TPlan& plan, const TPrefix& start, TChunkResult& out
     WalkChunk<kMaxWords>(plan, start, out, store);
 }
 
-void AddStartBall(const TPlan& plan, TPrefix& prefix, int position) { AddBall(plan, prefix, position); }
+void AddStartBall(const TPlan& plan, TPrefix& prefix, int position) {
+  AddBall(plan, prefix, position);
+}
 
 }  // namespace forecast_walk

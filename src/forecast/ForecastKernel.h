@@ -2,10 +2,10 @@
 // The walk's internals shared by its two compiled kernels (see ForecastWalk.h): the
 // precomputed plan of masks and tables, the running values of a prefix, a chunk's results.
 
+#include <vector>
+
 #include "PrognozExt.h"
 #include "PrognozFilters.h"
-
-#include <vector>
 
 namespace forecast_walk {
 
@@ -72,18 +72,19 @@ struct TPlan {
   // By DiffIndex: the last position and the set of gap patterns the zone counts still allow,
   // numbered in DiffSet (few distinct sets occur).
   std::vector<TWords> DiffLeaf;
-  std::vector<uint16_t> DiffSet;   // by (zone counts)
+  std::vector<uint16_t> DiffSet;  // by (zone counts)
   int DiffSets = 1;
-  std::vector<TWords> AnyLeaf;     // by (set, count of balls in it): set * (K + 1) + count
+  std::vector<TWords> AnyLeaf;  // by (set, count of balls in it): set * (K + 1) + count
 
   size_t SleepyIndex(int pairs, int first, int lastPos) const {
-    return (static_cast<size_t>(pairs) * 2 + (first == 1)) * static_cast<size_t>(N) + static_cast<size_t>(lastPos);
+    return (static_cast<size_t>(pairs) * 2 + (first == 1)) * static_cast<size_t>(N) +
+           static_cast<size_t>(lastPos);
   }
   size_t DiffIndex(uint64_t counts, int lastPos) const {
-    return static_cast<size_t>(lastPos) * static_cast<size_t>(DiffSets) + DiffSet[(counts >> kZoneShift) & kIndexMask];
+    return static_cast<size_t>(lastPos) * static_cast<size_t>(DiffSets) +
+           DiffSet[(counts >> kZoneShift) & kIndexMask];
   }
   int CountIndex(int a, int b, int c) const { return (a * (K + 1) + b) * (K + 1) + c; }
-
 };
 
 // Walks one chunk: the subtree under `start`. Two builds of the same code: one for any

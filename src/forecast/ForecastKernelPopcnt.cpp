@@ -1,9 +1,8 @@
 // The forecast walk kernel built for processors with a hardware popcount (the build gives
 // this file -mpopcnt); used only when the processor has it.
-#include "ForecastKernel.h"
-
 #include <algorithm>
 
+#include "ForecastKernel.h"
 #include "ForecastKernel.inc"
 
 namespace forecast_walk {

@@ -1,7 +1,5 @@
 #include "ForecastWalk.h"
 
-#include "ForecastKernel.h"
-
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -11,12 +9,13 @@
 #include <thread>
 #include <vector>
 
+#include "ForecastKernel.h"
+
 using namespace forecast_walk;
 
 struct TForecastWalk::TPlan : forecast_walk::TPlan {};
 
 namespace {
-
 
 // The largest chunk the walk hands out, in combinations: its rows wait in memory until the
 // chunks before it are committed, so this bounds what one chunk holds (20 MB at 20 balls).
@@ -75,7 +74,8 @@ int ThreadCount(int requested) {
 bool TForecastWalk::Takes(int combiSize, const iArray& source) {
   const int n = static_cast<int>(source.size());
   return combiSize >= 2 && combiSize <= kMaxWalkBalls && combiSize <= n && n <= kMaxWords * 64 &&
-         std::all_of(source.begin(), source.end(), [](int32_t ball) { return ball >= 0 && ball < 256; });
+         std::all_of(source.begin(), source.end(),
+                     [](int32_t ball) { return ball >= 0 && ball < 256; });
 }
 
 TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source, int combiSize,
@@ -114,12 +114,15 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
     std::vector<TWords> table(static_cast<size_t>(K + 1));
     for (int count = 0; count < K; ++count)
       for (int word = 0; word < kMaxWords; ++word)
-        table[static_cast<size_t>(count)].w[word] = (SortedContains(allowed, count + 1) ? with.w[word] : 0) |
-                                                    (SortedContains(allowed, count) ? without.w[word] : 0);
+        table[static_cast<size_t>(count)].w[word] =
+            (SortedContains(allowed, count + 1) ? with.w[word] : 0) |
+            (SortedContains(allowed, count) ? without.w[word] : 0);
     return table;
   };
   // A filter that is off allows every ball: each of its table entries is the whole source.
-  auto allowAll = [&](std::vector<TWords>& table) { std::fill(table.begin(), table.end(), plan.All); };
+  auto allowAll = [&](std::vector<TWords>& table) {
+    std::fill(table.begin(), table.end(), plan.All);
+  };
   const bool evenOn = !f.Even.empty();
   plan.EvenLeaf = leafTable(f.Even, evenBalls, oddBalls);
   if (!evenOn) allowAll(plan.EvenLeaf);
@@ -134,7 +137,8 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
       for (int last = 0; last < plan.N; ++last) {
         TWords& mask = plan.SleepyLeaf[plan.SleepyIndex(pairs, first, last)];
         for (int q = last + 1; q < plan.N; ++q) {
-          const int added = (q == last + 1 && source[static_cast<size_t>(q)] == source[static_cast<size_t>(last)] + 1) +
+          const int added = (q == last + 1 && source[static_cast<size_t>(q)] ==
+                                                  source[static_cast<size_t>(last)] + 1) +
                             (first == 1 && q == maxBallPos);
           if (!sleepyOn || SortedContains(f.Sleepy, pairs + added)) mask.Set(q);
         }
@@ -152,16 +156,19 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
 
   TWords lastMask;
   for (int q = 0; q < plan.N; ++q)
-    if (f.LastBall.empty() || SortedContains(f.LastBall, source[static_cast<size_t>(q)])) lastMask.Set(q);
+    if (f.LastBall.empty() || SortedContains(f.LastBall, source[static_cast<size_t>(q)]))
+      lastMask.Set(q);
   for (int ball = 0; ball < 256; ++ball)
-    plan.FirstLeaf[ball] = f.FirstBall.empty() || SortedContains(f.FirstBall, ball) ? lastMask : TWords{};
+    plan.FirstLeaf[ball] =
+        f.FirstBall.empty() || SortedContains(f.FirstBall, ball) ? lastMask : TWords{};
 
   const size_t countStates = static_cast<size_t>((K + 1) * (K + 1) * (K + 1));
   const bool classOn = !f.HotColdWinCode.empty();
   const bool diffOn = !f.DifferencesWinCode.empty();
   plan.ClassLeaf.resize(countStates);
   if (!classOn) allowAll(plan.ClassLeaf);
-  std::vector<uint8_t> diffPatterns(countStates);  // which gap patterns fit the zone counts, as 8 bits
+  std::vector<uint8_t> diffPatterns(
+      countStates);  // which gap patterns fit the zone counts, as 8 bits
   for (int a = 0; a < K; ++a)
     for (int b = 0; b < K; ++b)
       for (int c = 0; c < K; ++c) {
@@ -177,7 +184,8 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
         }
         if (diffOn)
           for (int pattern = 0; pattern < 8; ++pattern)
-            if (AnyCodeFits(f.DifferencesWinCode, a + (pattern & 1), b + ((pattern >> 1) & 1), c + (pattern >> 2)))
+            if (AnyCodeFits(f.DifferencesWinCode, a + (pattern & 1), b + ((pattern >> 1) & 1),
+                            c + (pattern >> 2)))
               diffPatterns[index] |= static_cast<uint8_t>(1u << pattern);
       }
   uint8_t gapZones[256] = {};  // bit z: the gap is in difference zone z + 1
@@ -201,9 +209,11 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
   plan.DiffLeaf.resize(static_cast<size_t>(plan.N) * sets.size());
   for (int last = 0; last < plan.N; ++last)
     for (int q = last + 1; q < plan.N; ++q) {
-      const int pattern = gapZones[source[static_cast<size_t>(q)] - source[static_cast<size_t>(last)]];
+      const int pattern =
+          gapZones[source[static_cast<size_t>(q)] - source[static_cast<size_t>(last)]];
       for (size_t id = 0; id < sets.size(); ++id)
-        if (sets[id] >> pattern & 1) plan.DiffLeaf[static_cast<size_t>(last) * sets.size() + id].Set(q);
+        if (sets[id] >> pattern & 1)
+          plan.DiffLeaf[static_cast<size_t>(last) * sets.size() + id].Set(q);
     }
 
   for (int i = 0; i < 10; ++i) {
@@ -269,11 +279,13 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
     std::unique_lock lock(commitMutex);
     committed.wait(lock, [&] {
       return cancelled || index == nextCommit ||
-             chunk.Offset + chunk.Combinations - chunks[nextCommit].Offset <= kCommitWindowCombinations;
+             chunk.Offset + chunk.Combinations - chunks[nextCommit].Offset <=
+                 kCommitWindowCombinations;
     });
   };
 
-  const auto walkChunk = kernel == TWalkKernel::Fastest && HasPopcount() ? WalkChunkPopcnt : WalkChunkGeneric;
+  const auto walkChunk =
+      kernel == TWalkKernel::Fastest && HasPopcount() ? WalkChunkPopcnt : WalkChunkGeneric;
   auto worker = [&] {
     while (!cancelled) {
       const size_t index = nextChunk++;

@@ -27,7 +27,8 @@ enum class TWalkKernel { Fastest, Portable };
 
 class TForecastWalk {
 public:
-  TForecastWalk(const TMainPrognozFilters& filters, const iArray& source, int combiSize, int maxBall);
+  TForecastWalk(const TMainPrognozFilters& filters, const iArray& source, int combiSize,
+                int maxBall);
   ~TForecastWalk();
   TForecastWalk(const TForecastWalk&) = delete;
   TForecastWalk& operator=(const TForecastWalk&) = delete;

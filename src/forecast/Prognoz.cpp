@@ -1,13 +1,13 @@
 #include "Prognoz.h"
 
+#include <algorithm>
+
 #include "FilterSyntax.h"
 #include "ForecastWalk.h"
 #include "analyses/Differences.h"
 #include "analyses/EvenSleepy.h"
 #include "analyses/FirstLastSum.h"
 #include "stats/HotWarmCold.h"
-
-#include <algorithm>
 
 bool TMainPrognoz::TestCombi(const iArray& combination) {
   const TMainPrognozFilters& f = Filters;
@@ -21,7 +21,8 @@ bool TMainPrognoz::TestCombi(const iArray& combination) {
   };
   const std::span<const int32_t> balls(combination);
   if (!pass(1, f.Even.empty() || SortedContains(f.Even, EvenCount(balls)))) return false;
-  if (!pass(2, f.Sleepy.empty() || SortedContains(f.Sleepy, SleepyCount(balls, MaxBall)))) return false;
+  if (!pass(2, f.Sleepy.empty() || SortedContains(f.Sleepy, SleepyCount(balls, MaxBall))))
+    return false;
   if (!pass(3, f.SumBalls.empty() || SortedContains(f.SumBalls, SumOfBalls(balls)))) return false;
   if (!pass(4, (f.FirstBall.empty() || SortedContains(f.FirstBall, FirstBall(balls))) &&
                    (f.LastBall.empty() || SortedContains(f.LastBall, LastBall(balls)))))

@@ -3,13 +3,12 @@
 // (even balls, consecutive pairs, sum, first/last ball, hot/warm/cold code, difference code,
 // ten free any-range conditions), with per-filter accepted/denied counters.
 
+#include <QString>
+#include <array>
+
 #include "PrognozExt.h"
 #include "PrognozFilters.h"
 #include "core/Lottery.h"
-
-#include <QString>
-
-#include <array>
 
 // One filter of PanelPrognoz: its check box and its edit field.
 struct TFilterField {

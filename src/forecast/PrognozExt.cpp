@@ -1,9 +1,9 @@
 #include "PrognozExt.h"
 
+#include <algorithm>
+
 #include "core/Host.h"
 #include "core/ReportPane.h"
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -30,8 +30,8 @@ void TPrognozExt::SetTotalTable(THost* host) {
     NumCombPrognoz = NumCombTotal;
   } else {
     if (host)
-      host->ShowMessage(
-          TooManyCombinationsMessage(BinomialText(static_cast<int>(SourceRange.size()), CombiSize)));
+      host->ShowMessage(TooManyCombinationsMessage(
+          BinomialText(static_cast<int>(SourceRange.size()), CombiSize)));
     NumCombPrognoz = 0;
   }
   NumCombPrognoz = std::min(NumCombPrognoz, kMaxPrognozRows);
@@ -40,7 +40,8 @@ void TPrognozExt::SetTotalTable(THost* host) {
 
 void TPrognozExt::ReCalculate(THost* host) {
   SetTotalTable(host);
-  WalkOneByOne([host](int64_t done, int64_t total) { return !host || host->Progress(done, total); });
+  WalkOneByOne(
+      [host](int64_t done, int64_t total) { return !host || host->Progress(done, total); });
 }
 
 bool TPrognozExt::WalkOneByOne(const TWalkProgress& progress) {
@@ -51,7 +52,8 @@ bool TPrognozExt::WalkOneByOne(const TWalkProgress& progress) {
   for (int i = 0; i < CombiSize; ++i) positions[static_cast<size_t>(i)] = i + 1;
   for (int64_t k = 0; k < NumCombTotal; ++k) {
     for (int i = 0; i < CombiSize; ++i)
-      combination[static_cast<size_t>(i)] = SourceRange[static_cast<size_t>(positions[static_cast<size_t>(i)] - 1)];
+      combination[static_cast<size_t>(i)] =
+          SourceRange[static_cast<size_t>(positions[static_cast<size_t>(i)] - 1)];
     if (TestCombi(combination)) {
       if (PrognozTable.RowCount() < NumCombPrognoz) PrognozTable.AppendRow(combination);
       ++NumCombFiltered;

@@ -2,13 +2,12 @@
 // The combination space of a forecast: every combination of CombiSize balls out of
 // SourceRange, walked in lexicographic order, tested, counted, and the passing ones kept.
 
-#include "core/CombinationTable.h"
-#include "core/CommonFunctions.h"
-
 #include <QString>
-
 #include <cstdint>
 #include <functional>
+
+#include "core/CombinationTable.h"
+#include "core/CommonFunctions.h"
 
 class THost;
 

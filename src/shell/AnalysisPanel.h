@@ -6,14 +6,13 @@
 // never asks a panel which button was pressed. A report panel (TReportPanel) runs an engine
 // report of the registry in analyses/Reports.h.
 
-#include "LongWork.h"
-#include "analyses/Reports.h"
-
 #include <QFrame>
 #include <QList>
 #include <QString>
-
 #include <functional>
+
+#include "LongWork.h"
+#include "analyses/Reports.h"
 
 class QAbstractButton;
 class QLabel;
@@ -25,7 +24,7 @@ struct TPanelContext {
   const TLottery* Lottery = nullptr;  // the open lottery; the job reads it in place
   int NextTira = 1;                   // seNextTira: the analysed draw T
   QChar DecimalSeparator = QLatin1Char('.');
-  QStringList PaneLines;              // the result pane's lines (what the user pasted there)
+  QStringList PaneLines;  // the result pane's lines (what the user pasted there)
 };
 
 // A button of a panel and what it does: Action runs on the GUI thread; an empty Action runs

@@ -1,20 +1,5 @@
 #include "Controller.h"
 
-#include "AnalysisPanel.h"
-#include "PanelAbout.h"
-#include "PanelHotCold.h"
-#include "PanelMain.h"
-#include "PanelPrognoz.h"
-#include "PanelShowResult.h"
-#include "PanelTirazhi.h"
-#include "WidgetHost.h"
-#include "mainForm.h"
-
-#include "forecast/LotteryMenus.h"
-#include "core/OpenLottery.h"
-#include "core/ReportPane.h"
-#include "stats/HotWarmCold.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -27,6 +12,20 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QTextDocument>
+
+#include "AnalysisPanel.h"
+#include "PanelAbout.h"
+#include "PanelHotCold.h"
+#include "PanelMain.h"
+#include "PanelPrognoz.h"
+#include "PanelShowResult.h"
+#include "PanelTirazhi.h"
+#include "WidgetHost.h"
+#include "core/OpenLottery.h"
+#include "core/ReportPane.h"
+#include "forecast/LotteryMenus.h"
+#include "mainForm.h"
+#include "stats/HotWarmCold.h"
 
 using namespace Qt::StringLiterals;
 
@@ -43,9 +42,9 @@ TController::~TController() = default;
 QString TController::ExamplesDir() {
   const QDir app(QCoreApplication::applicationDirPath());
   const QStringList candidates = {
-      app.filePath(u"examples"_s),                   // installed next to the program
-      app.filePath(u"../share/lotrix/examples"_s),   // installed under a prefix
-      app.filePath(u"../../examples"_s),             // build/src/lotrix in a source tree
+      app.filePath(u"examples"_s),                  // installed next to the program
+      app.filePath(u"../share/lotrix/examples"_s),  // installed under a prefix
+      app.filePath(u"../../examples"_s),            // build/src/lotrix in a source tree
 #ifdef LOTRIX_SOURCE_EXAMPLES_DIR
       QString::fromUtf8(LOTRIX_SOURCE_EXAMPLES_DIR),
 #endif
@@ -72,13 +71,18 @@ std::span<const TMenuCommand> TController::MenuCommands() {
       {&M::menuHotCold, aaHotCold, toNewTira, u"PanelHotCold", shResult, &C::prRefreshResults},
       {&M::menuEven, aaEven, toNewTira, u"PanelEven", shResult, &C::prRefreshResults},
       {&M::menuSleepy, aaSleepy, toNewTira, u"PanelSleepy", shResult, &C::prRefreshResults},
-      {&M::menuFirstBall, aaFirstBall, toNewTira, u"PanelFirstBall", shResult, &C::prRefreshResults},
+      {&M::menuFirstBall, aaFirstBall, toNewTira, u"PanelFirstBall", shResult,
+       &C::prRefreshResults},
       {&M::menuSummaBalls, aaSum, toNewTira, u"PanelSummaBalls", shResult, &C::prRefreshResults},
-      {&M::menuIntervals, aaIntervals, toNewTira, u"PanelIntervals", shResult, &C::prRefreshResults},
+      {&M::menuIntervals, aaIntervals, toNewTira, u"PanelIntervals", shResult,
+       &C::prRefreshResults},
       {&M::menuRepeats, aaRepeats, toNewTira, u"PanelLastTira", shResult, &C::prRefreshResults},
-      {&M::menuDifference, aaDifferences, toNewTira, u"PanelDifference", shResult, &C::prRefreshResults},
-      {&M::menuPrognozCombi, aaNone, toNewTira, u"PanelPrognoz", shResult | shForecastControls, nullptr},
-      {&M::menuRandomNumberGenerator, aaNone, keepRange, u"PanelRandomNumberGenerator", shResult, nullptr},
+      {&M::menuDifference, aaDifferences, toNewTira, u"PanelDifference", shResult,
+       &C::prRefreshResults},
+      {&M::menuPrognozCombi, aaNone, toNewTira, u"PanelPrognoz", shResult | shForecastControls,
+       nullptr},
+      {&M::menuRandomNumberGenerator, aaNone, keepRange, u"PanelRandomNumberGenerator", shResult,
+       nullptr},
       {&M::menuCalculator, kUnchanged, keepRange, u"PanelCalculator", shResult, nullptr},
       {&M::menuDogon, kUnchanged, keepRange, u"PanelDogon", shResult, nullptr},
       {&M::menuSkips, aaSkips, toNewTira, u"PanelSkips", shResult, nullptr},
@@ -88,7 +92,8 @@ std::span<const TMenuCommand> TController::MenuCommands() {
       {&M::menuTreble, aaTreble, toNewTira, u"PanelTreble", shResult, nullptr},
       {&M::menuPositions, aaPositions, toNewTira, u"PanelPositions", shResult, nullptr},
       {&M::menuFilterFromLast, aaPastMatches, toNewTira, u"PanelFilterFromLast", shResult, nullptr},
-      {&M::menuSumForBets, aaSumForBets, keepRange, u"PanelSumForBets", shResult, &C::prRefreshResults},
+      {&M::menuSumForBets, aaSumForBets, keepRange, u"PanelSumForBets", shResult,
+       &C::prRefreshResults},
       {&M::menuIntervalsProf, aaIntervalsProf, toNewTira, u"PanelIntervalsProf", shResult, nullptr},
       {&M::menuTriplets, kUnchanged, toNewTira, u"PanelTriplets", shResult, nullptr},
       {&M::menuTest, aaTest, keepRange, u"PanelTest", shResult, nullptr},
@@ -135,7 +140,8 @@ void TController::ConnectControls() {
   connect(main->seNextTira, &QSpinBox::valueChanged, this, &TController::prRefreshResults);
   for (TAnalysisPanel* panel : m_form.AnalysisPanelList()) {
     for (const TPanelButton& button : panel->Buttons())
-      OnClick(button.Button, button.Action ? button.Action : [this, panel] { RunPanelJob(panel); });
+      OnClick(
+          button.Button, button.Action ? button.Action : [this, panel] { RunPanelJob(panel); });
     // A panel's triggers re-run its job only while its analysis is the active one.
     connect(panel, &TAnalysisPanel::ParametersChanged, this, [this, panel] {
       if (ActivePanel() == panel) prRefreshResults();
@@ -186,7 +192,8 @@ void TController::OpenSequence() {
   }
   const TDrawsTexts texts = opened.Loaded.Texts(m_lottery);
   m_form.PanelTirazhi->ShowDraws(texts);
-  if (texts.Partial()) m_host.ShowMessage(PartialEditorMessage(m_language, texts.Rows, texts.ShownRows));
+  if (texts.Partial())
+    m_host.ShowMessage(PartialEditorMessage(m_language, texts.Rows, texts.ShownRows));
 
   // The analysed draw: set quietly, the Draws command below shows no report anyway.
   QSpinBox* seNextTira = m_form.PanelMain->seNextTira;
@@ -205,7 +212,8 @@ void TController::LotterySetup() {
   TMainMenu& menu = m_form.Menu;
   menu.menuExport->setEnabled(true);
   menu.menuCodesAuto->setEnabled(true);
-  const TLotteryMenus open = LotteryMenus(m_lottery, m_settings.ReadSetting(QString::fromUtf16(kSettingProf)));
+  const TLotteryMenus open =
+      LotteryMenus(m_lottery, m_settings.ReadSetting(QString::fromUtf16(kSettingProf)));
   menu.menuResearches->setVisible(open.Researches);
   // No automation server for the Caterpillar exists on this system.
   menu.menuCaterpillar->setEnabled(false);

@@ -3,17 +3,16 @@
 // command, button and parameter change of the main window to the engine. It owns the open
 // lottery and the code of the shown analysis; panels only turn controls into parameters.
 
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <span>
+
 #include "LongWork.h"
 #include "core/Lottery.h"
 #include "core/Settings.h"
 #include "forecast/ForecastRun.h"
-
-#include <QObject>
-#include <QString>
-
-#include <functional>
-#include <memory>
-#include <span>
 
 class QAbstractButton;
 class QAction;
@@ -24,10 +23,24 @@ class TWidgetHost;
 
 // Codes of ActiveAnalysis.
 enum TAnalysisCode : int {
-  aaNone = 0, aaDrawsMap = 1, aaIntervals = 4, aaEven = 7, aaRepeats = 8, aaSleepy = 9,
-  aaFirstBall = 10, aaSum = 11, aaDifferences = 13, aaPositions = 18, aaSumForBets = 19,
-  aaHotCold = 21, aaRangeStat = 22, aaIntervalsProf = 23, aaSkips = 24, aaPastMatches = 72,
-  aaTreble = 75, aaTest = 99
+  aaNone = 0,
+  aaDrawsMap = 1,
+  aaIntervals = 4,
+  aaEven = 7,
+  aaRepeats = 8,
+  aaSleepy = 9,
+  aaFirstBall = 10,
+  aaSum = 11,
+  aaDifferences = 13,
+  aaPositions = 18,
+  aaSumForBets = 19,
+  aaHotCold = 21,
+  aaRangeStat = 22,
+  aaIntervalsProf = 23,
+  aaSkips = 24,
+  aaPastMatches = 72,
+  aaTreble = 75,
+  aaTest = 99
 };
 // A menu command that leaves ActiveAnalysis as it is.
 inline constexpr int kUnchanged = -1;
@@ -43,10 +56,10 @@ enum TShows : uint8_t { shResult = 1, shForecastControls = 2, shEmpty = 4 };
 // panel (when it has one) the row's way, and runs its action.
 struct TMenuCommand {
   QAction* TMainMenu::*Item;
-  int Code;               // the ActiveAnalysis it sets, or kUnchanged
-  bool RangeToNewTira;    // seNextTira's maximum goes back to NewTira
-  const char16_t* Panel;  // the panel shown; nullptr for the window's own commands
-  uint8_t Shows;          // TShows
+  int Code;                    // the ActiveAnalysis it sets, or kUnchanged
+  bool RangeToNewTira;         // seNextTira's maximum goes back to NewTira
+  const char16_t* Panel;       // the panel shown; nullptr for the window's own commands
+  uint8_t Shows;               // TShows
   void (TController::*Run)();  // prRefreshResults (run the report once), a window command, or
                                // nullptr (the panel waits for its buttons)
 };

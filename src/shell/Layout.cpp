@@ -25,9 +25,8 @@ TPanelLayout ComputePanelLayout(const TLayoutInput& input) {
                  label.width(), label.height());
   };
   l.lbTirazhi = labelOver(l.MemoTirazhi, input.LabelTirazhi);
-  l.MemoTirazhiUp =
-      QRect(l.MemoTirazhi.left() + l.MemoTirazhi.width() + 24, l.MemoTirazhi.top(),
-            l.MemoTirazhi.width(), l.MemoTirazhi.height());
+  l.MemoTirazhiUp = QRect(l.MemoTirazhi.left() + l.MemoTirazhi.width() + 24, l.MemoTirazhi.top(),
+                          l.MemoTirazhi.width(), l.MemoTirazhi.height());
   l.lbTirazhiUp = labelOver(l.MemoTirazhiUp, input.LabelTirazhiUp);
   // The bottom edge is top + height (the memo's outer edge, not QRect::bottom()).
   l.btnSaveTirazhi = QRect(l.MemoTirazhi.left(), l.MemoTirazhi.top() + l.MemoTirazhi.height() + 8,

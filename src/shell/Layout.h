@@ -12,7 +12,7 @@ inline constexpr int kPanelTiraMapHeight = 700;
 
 // Sizes of the few controls whose size the rule reads.
 struct TLayoutInput {
-  QSize Window;              // W x H, the outer size of the window
+  QSize Window;  // W x H, the outer size of the window
   QSize PanelMain{kPanelMainWidth, kPanelMainHeight};
   int SaveButtonHeight = 25;  // btnSaveTirazhi
   QSize LabelTirazhi;         // lbTirazhi

@@ -1,17 +1,16 @@
 #include "LongWork.h"
 
-#include "BusyState.h"
-#include "PaneDocument.h"
-
 #include <QCoreApplication>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QThread>
 #include <QTimerEvent>
-
-#include <algorithm>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+
+#include "BusyState.h"
+#include "PaneDocument.h"
 
 TWorkerHost::TWorkerHost(QString clipboard, QChar separator, std::atomic<bool>& cancel)
     : m_clipboard(std::move(clipboard)), m_separator(separator), m_cancel(cancel) {}
@@ -25,7 +24,8 @@ void TWorkerHost::SetClipboardText(const QString& text) {
 }
 
 bool TWorkerHost::Progress(int64_t done, int64_t total) {
-  if (total > 0) Permille.store(static_cast<int>(std::clamp<int64_t>(done * 1000 / total, 0, 1000)));
+  if (total > 0)
+    Permille.store(static_cast<int>(std::clamp<int64_t>(done * 1000 / total, 0, 1000)));
   return !m_cancel.load();
 }
 

@@ -5,17 +5,16 @@
 // shown, and IsRunning() tells the controller to refuse further commands, so two reports
 // never write into one pane.
 
-#include "core/Host.h"
-#include "core/ReportPane.h"
-
 #include <QFutureWatcher>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
-
 #include <atomic>
 #include <functional>
 #include <memory>
+
+#include "core/Host.h"
+#include "core/ReportPane.h"
 
 class QProgressBar;
 class QPushButton;
@@ -36,8 +35,8 @@ public:
   QChar DecimalSeparator() const override { return m_separator; }
   bool Progress(int64_t done, int64_t total) override;
 
-  QStringList Messages;        // read by the GUI thread after the job
-  QString ClipboardOut;        // set when the job wrote the clipboard
+  QStringList Messages;  // read by the GUI thread after the job
+  QString ClipboardOut;  // set when the job wrote the clipboard
   bool ClipboardWritten = false;
   std::atomic<int> Permille{-1};  // progress in 1/1000, -1 while unknown
 

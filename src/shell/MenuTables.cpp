@@ -1,8 +1,8 @@
 #include "MenuTables.h"
 
-#include "core/Lottery.h"
-
 #include <array>
+
+#include "core/Lottery.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,7 +21,8 @@ constexpr std::array kMenu = std::to_array<TMenuItemDef>({
     {&M::menuReopen04, u"menuReopen04", u"menuReopen", u"4: ", u"4: ", mfNone},
     {&M::menuExport, u"menuExport", u"menuFile", u"Export", u"Экспорт",
      mfSubmenu | mfSeparatorBefore},
-    {&M::menuExportClipBoard, u"menuExportClipBoard", u"menuExport", u"Clipboard", u"Буфер", mfNone},
+    {&M::menuExportClipBoard, u"menuExportClipBoard", u"menuExport", u"Clipboard", u"Буфер",
+     mfNone},
     {&M::menuExportExcel, u"menuExportExcel", u"menuExport", u"Excel", u"Excel", mfNone},
     {&M::menuExportWord, u"menuExportWord", u"menuExport", u"Word", u"Word", mfNone},
     {&M::menuExit, u"menuExit", u"menuFile", u"Exit", u"Выход", mfSeparatorBefore},
@@ -77,8 +78,8 @@ constexpr std::array kMenu = std::to_array<TMenuItemDef>({
     {&M::menuClusters, u"menuClusters", u"menuNewIdeas", u"Кластеры", u"Кластеры", mfDisabled},
     {&M::menuCaterpillar, u"menuCaterpillar", u"menuResearches", u"Caterpillar", u"Гусеница",
      mfNone},
-    {&M::menuNeuralNet, u"menuNeuralNet", u"menuResearches", u"Нейронная сеть",
-     u"Нейронная сеть", mfDisabled},
+    {&M::menuNeuralNet, u"menuNeuralNet", u"menuResearches", u"Нейронная сеть", u"Нейронная сеть",
+     mfDisabled},
     {&M::menu49s, u"menu49s", u"menuResearches", u"Lotto 49s", u"Lotto 49s", mfSubmenu},
     {&M::menuTotalValue, u"menuTotalValue", u"menu49s", u"Total Value", u"Total Value", mfNone},
     {&M::menuHiLoOddEven, u"menuHiLoOddEven", u"menu49s", u"HiLo / OddEven", u"HiLo / OddEven",

@@ -5,7 +5,6 @@
 // items' names, so code and tests reach every item by its name.
 
 #include <QString>
-
 #include <cstdint>
 #include <span>
 
@@ -27,10 +26,10 @@ struct TMainMenu {
       *menuSpectrum{}, *menuMetki{}, *menuSumPairs{}, *menuKadry{}, *menuAnalizHotBalls{},
       *menuPopUpBalls{}, *menuAnalizFields{}, *menuPairs{}, *menuOrdinaty{}, *menuGroups{},
       *menuClusters{}, *menuCaterpillar{}, *menuNeuralNet{};
-  QAction *menu49s{}, *menuTotalValue{}, *menuHiLoOddEven{}, *menuBonusBallColour{},
-      *menuHiLo{}, *menu65sys7{}, *menuPrognoz65sys7{}, *menuAnalizOddEvenG{},
-      *menuAnalizHiLoM{}, *menuAnalizOddEvenM{}, *menuAnalizHiLoG{}, *menuSingle{},
-      *menuPrognozSingle{}, *menuGride{}, *menuPrognozTreble{};
+  QAction *menu49s{}, *menuTotalValue{}, *menuHiLoOddEven{}, *menuBonusBallColour{}, *menuHiLo{},
+      *menu65sys7{}, *menuPrognoz65sys7{}, *menuAnalizOddEvenG{}, *menuAnalizHiLoM{},
+      *menuAnalizOddEvenM{}, *menuAnalizHiLoG{}, *menuSingle{}, *menuPrognozSingle{}, *menuGride{},
+      *menuPrognozTreble{};
   QAction *menuTreble{}, *menuExtractor{}, *menuPositions{}, *menuSeries{}, *menuCycles{},
       *menuReserved{}, *menuTables{}, *menuCodes{}, *menuSharyCount{}, *menuCodesAuto{},
       *menuRain{}, *menuPrognozDouble{}, *menuFilterFromLast{}, *menuSumForBets{},
@@ -42,10 +41,10 @@ struct TMainMenu {
 
 enum TMenuFlag : uint8_t {
   mfNone = 0,
-  mfSubmenu = 1,        // has children
-  mfDisabled = 2,       // disabled in the form and never enabled
-  mfHidden = 4,         // never visible
-  mfSeparatorBefore = 8 // a separator line above the item
+  mfSubmenu = 1,         // has children
+  mfDisabled = 2,        // disabled in the form and never enabled
+  mfHidden = 4,          // never visible
+  mfSeparatorBefore = 8  // a separator line above the item
 };
 
 struct TMenuItemDef {

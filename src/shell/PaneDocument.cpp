@@ -1,14 +1,13 @@
 #include "PaneDocument.h"
 
-#include "core/ReportRender.h"
-
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-
 #include <map>
+
+#include "core/ReportRender.h"
 
 using namespace Qt::StringLiterals;
 
@@ -36,7 +35,7 @@ public:
   const QTextCharFormat& Of(const TStyledRun& run) {
     const uint64_t key = (uint64_t{run.Color.value_or(0x1000000)} << 40) ^
                          (uint64_t{run.Background.value_or(0x1000000)} << 12) ^
-                         uint64_t{run.Style.value_or(0x80)};
+                         uint64_t { run.Style.value_or(0x80) };
     auto it = m_formats.find(key);
     if (it == m_formats.end()) it = m_formats.emplace(key, FormatOf(run)).first;
     return it->second;

@@ -3,12 +3,11 @@
 // document has no parent and may be built on a worker thread; the caller moves it to the
 // GUI thread before the view takes it.
 
-#include "core/ReportPane.h"
-
 #include <QFont>
-
 #include <atomic>
 #include <memory>
+
+#include "core/ReportPane.h"
 
 class QTextDocument;
 

@@ -1,7 +1,5 @@
 #include "PanelAbout.h"
 
-#include "core/Lottery.h"
-
 #include <QDesktopServices>
 #include <QEvent>
 #include <QLabel>
@@ -9,8 +7,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QUrl>
-
 #include <functional>
+
+#include "core/Lottery.h"
 
 using namespace Qt::StringLiterals;
 

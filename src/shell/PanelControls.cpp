@@ -65,15 +65,17 @@ QLineEdit* MakeLineEdit(QWidget* parent, const QString& name, const QRect& geome
   return edit;
 }
 
-THistoryControls MakeHistoryControls(QWidget* parent, const QString& prefix, const TSpinEditDef& def,
-                                     bool russianLabel) {
+THistoryControls MakeHistoryControls(QWidget* parent, const QString& prefix,
+                                     const TSpinEditDef& def, bool russianLabel) {
   const QString history = prefix + QStringLiteral("History");
   THistoryControls controls{};
   if (russianLabel)
-    controls.Russian = MakePanelLabel(parent, QStringLiteral("lb") + history, QStringLiteral("История"), 16, 28);
+    controls.Russian =
+        MakePanelLabel(parent, QStringLiteral("lb") + history, QStringLiteral("История"), 16, 28);
   // The English label is lb<Prefix>HistoryEng beside a Russian one, else lb<Prefix>History.
-  controls.English = MakePanelLabel(parent, QStringLiteral("lb") + history + (russianLabel ? QStringLiteral("Eng") : QString()),
-                                    QStringLiteral("History"), 16, 44);
+  controls.English = MakePanelLabel(
+      parent, QStringLiteral("lb") + history + (russianLabel ? QStringLiteral("Eng") : QString()),
+      QStringLiteral("History"), 16, 44);
   controls.Edit = MakeSpinEdit(parent, QStringLiteral("se") + history, def, QRect(16, 62, 80, 24));
   return controls;
 }

@@ -43,5 +43,5 @@ struct THistoryControls {
   QLabel* English;
   QSpinBox* Edit;
 };
-THistoryControls MakeHistoryControls(QWidget* parent, const QString& prefix, const TSpinEditDef& def,
-                                     bool russianLabel = true);
+THistoryControls MakeHistoryControls(QWidget* parent, const QString& prefix,
+                                     const TSpinEditDef& def, bool russianLabel = true);

@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 TPanelDifference::TPanelDifference(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
   const THistoryControls history = MakeHistoryControls(
-      this, u"Difference"_s, {TDifferencesParams{}.History, kDifferenceHistoryMin, kDifferenceHistoryMax, 4});
+      this, u"Difference"_s,
+      {TDifferencesParams{}.History, kDifferenceHistoryMin, kDifferenceHistoryMax, 4});
   lbDifferenceHistory = history.Russian;
   lbDifferenceHistoryEng = history.English;
   seDifferenceHistory = history.Edit;

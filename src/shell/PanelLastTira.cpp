@@ -9,8 +9,8 @@ using namespace Qt::StringLiterals;
 TPanelLastTira::TPanelLastTira(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
   const TRepeatsParams defaults;
-  const THistoryControls history =
-      MakeHistoryControls(this, u"Repeats"_s, {defaults.History, kRepeatsHistoryMin, kRepeatsHistoryMax, 4});
+  const THistoryControls history = MakeHistoryControls(
+      this, u"Repeats"_s, {defaults.History, kRepeatsHistoryMin, kRepeatsHistoryMax, 4});
   lbRepeatsHistory = history.Russian;
   lbRepeatsHistoryEng = history.English;
   seRepeatsHistory = history.Edit;

@@ -1,12 +1,12 @@
 #include "PanelMain.h"
 
-#include "PanelControls.h"
-
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+
+#include "PanelControls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -71,9 +71,9 @@ TPanelMain::TPanelMain(QWidget* parent) : QFrame(parent) {
 }
 
 QList<QWidget*> TPanelMain::ForecastControls() const {
-  return {Label98,       Label99,        Label103,      Label239,
-          Label240,      Label241,       btnPrognozNew, btnPrognozShow,
-          cbPrognozAuto, sePrognozNumCombiShow, Bevel83};
+  return {Label98,  Label99,       Label103,       Label239,      Label240,
+          Label241, btnPrognozNew, btnPrognozShow, cbPrognozAuto, sePrognozNumCombiShow,
+          Bevel83};
 }
 
 void TPanelMain::SetForecastControlsVisible(bool visible) {

@@ -2,10 +2,10 @@
 // The common parameter panel at the top left: the analysed draw, the available balls, and
 // the forecast controls that only the forecast command shows.
 
+#include <QFrame>
+
 #include "Layout.h"
 #include "forecast/ForecastRun.h"
-
-#include <QFrame>
 
 class QCheckBox;
 class QLabel;

@@ -19,10 +19,12 @@ TPanelRangeStat::TPanelRangeStat(const QString& name, const QString& caption, QW
   btnRangeStatRefresh =
       MakeButton(this, u"btnRangeStatRefresh"_s, u"Обновить"_s, QRect(124, 80, 100, 26));
 
-  checkRangeStatSort = MakeCheckBox(this, u"checkRangeStatSort"_s, u"Сортировать"_s, QRect(16, 116, 160, 20));
+  checkRangeStatSort =
+      MakeCheckBox(this, u"checkRangeStatSort"_s, u"Сортировать"_s, QRect(16, 116, 160, 20));
   checkRangeStatSeries =
       MakeCheckBox(this, u"checkRangeStatSeries"_s, u"Серия"_s, QRect(16, 140, 160, 20));
-  checkRangeStatSteps = MakeCheckBox(this, u"checkRangeStatSteps"_s, u"Шаги"_s, QRect(16, 164, 100, 20));
+  checkRangeStatSteps =
+      MakeCheckBox(this, u"checkRangeStatSteps"_s, u"Шаги"_s, QRect(16, 164, 100, 20));
   checkRangeStatStepsSort =
       MakeCheckBox(this, u"checkRangeStatStepsSort"_s, u"Сортировать"_s, QRect(124, 164, 160, 20));
   checkRangeStatMarkov =
@@ -34,10 +36,11 @@ TPanelRangeStat::TPanelRangeStat(const QString& name, const QString& caption, QW
 }
 
 QList<TPanelButton> TPanelRangeStat::Buttons() {
-  return {{btnRangeStatClear, [this] { poleRangeStatSource->setText(ClearRangeSource()); }},
-          {btnRangeStatReverse,
-           [this] { poleRangeStatSource->setText(ReverseRangeSource(poleRangeStatSource->text())); }},
-          {btnRangeStatRefresh, nullptr}};
+  return {
+      {btnRangeStatClear, [this] { poleRangeStatSource->setText(ClearRangeSource()); }},
+      {btnRangeStatReverse,
+       [this] { poleRangeStatSource->setText(ReverseRangeSource(poleRangeStatSource->text())); }},
+      {btnRangeStatRefresh, nullptr}};
 }
 
 TReportParams TPanelRangeStat::Params(int /*nextTira*/, QChar decimalSeparator) const {

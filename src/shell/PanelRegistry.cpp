@@ -1,5 +1,7 @@
 #include "PanelRegistry.h"
 
+#include <array>
+
 #include "AnalysisPanel.h"
 #include "PanelDifference.h"
 #include "PanelEvenSleepy.h"
@@ -9,8 +11,6 @@
 #include "PanelPrognoz.h"
 #include "PanelRangeStat.h"
 #include "PanelUpload.h"
-
-#include <array>
 
 namespace {
 

@@ -4,7 +4,6 @@
 // its class and one row here, plus its menu command's row in the controller's table.
 
 #include <QString>
-
 #include <span>
 
 class QWidget;

@@ -1,11 +1,11 @@
 #include "PanelShowResult.h"
 
-#include "PaneDocument.h"
-
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include "PaneDocument.h"
 
 using namespace Qt::StringLiterals;
 

@@ -3,7 +3,6 @@
 // (prepared off the GUI thread), which replaces the pane's content in one step.
 
 #include <QFrame>
-
 #include <memory>
 
 class QTextDocument;

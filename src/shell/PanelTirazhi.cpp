@@ -1,13 +1,13 @@
 #include "PanelTirazhi.h"
 
-#include "Layout.h"
-#include "PaneDocument.h"
-#include "core/Lottery.h"
-
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include "Layout.h"
+#include "PaneDocument.h"
+#include "core/Lottery.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,9 +1,9 @@
 #include "PanelUpload.h"
 
-#include "PanelControls.h"
-
 #include <QPushButton>
 #include <QRadioButton>
+
+#include "PanelControls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,11 +13,14 @@ TPanelUpload::TPanelUpload(const QString& name, const QString& caption, QWidget*
                                     QRect(16, 28, 220, 20), true);
   rbBasesUpload02 = MakeRadioButton(this, u"rbBasesUpload02"_s, u"6 x 45 Столото (Россия)"_s,
                                     QRect(16, 52, 220, 20));
-  rbBasesUpload03 = MakeRadioButton(this, u"rbBasesUpload03"_s, u"7 x 49 Irish 49s"_s, QRect(16, 76, 220, 20));
-  rbBasesUpload04 = MakeRadioButton(this, u"rbBasesUpload04"_s, u"20 x 80 KENO UNL"_s, QRect(16, 100, 220, 20));
+  rbBasesUpload03 =
+      MakeRadioButton(this, u"rbBasesUpload03"_s, u"7 x 49 Irish 49s"_s, QRect(16, 76, 220, 20));
+  rbBasesUpload04 =
+      MakeRadioButton(this, u"rbBasesUpload04"_s, u"20 x 80 KENO UNL"_s, QRect(16, 100, 220, 20));
   rbBasesUpload03->setEnabled(false);
   rbBasesUpload04->setEnabled(false);
-  btnBasesRecognize = MakeButton(this, u"btnBasesRecognize"_s, u"Распознать"_s, QRect(260, 28, 100, 28));
+  btnBasesRecognize =
+      MakeButton(this, u"btnBasesRecognize"_s, u"Распознать"_s, QRect(260, 28, 100, 28));
   btnBasesUpload = MakeButton(this, u"btnBasesUpload"_s, u"Загрузить"_s, QRect(260, 64, 100, 28));
   btnBasesUpload->setEnabled(false);
 }

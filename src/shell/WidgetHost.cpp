@@ -22,9 +22,7 @@ QString TWidgetHost::AskOpenFile(const QString& startDirectory) {
   return QFileDialog::getOpenFileName(m_parent, QString(), startDirectory);
 }
 
-QString TWidgetHost::AskSaveFile() {
-  return QFileDialog::getSaveFileName(m_parent);
-}
+QString TWidgetHost::AskSaveFile() { return QFileDialog::getSaveFileName(m_parent); }
 
 QString TWidgetHost::ClipboardText() { return QGuiApplication::clipboard()->text(); }
 

@@ -2,10 +2,10 @@
 // The host services of the desktop: message boxes, file dialogs, the clipboard and the
 // locale's decimal separator, with Qt widgets. Tests derive a recording host from it.
 
-#include "core/Host.h"
-
 #include <QPointer>
 #include <QWidget>
+
+#include "core/Host.h"
 
 class TWidgetHost : public THost {
 public:

@@ -1,14 +1,5 @@
 #include "mainForm.h"
 
-#include "AnalysisPanel.h"
-#include "Controller.h"
-#include "PanelAbout.h"
-#include "PanelMain.h"
-#include "PanelRegistry.h"
-#include "PanelShowResult.h"
-#include "PanelTirazhi.h"
-#include "core/Lottery.h"
-
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +8,15 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextEdit>
+
+#include "AnalysisPanel.h"
+#include "Controller.h"
+#include "PanelAbout.h"
+#include "PanelMain.h"
+#include "PanelRegistry.h"
+#include "PanelShowResult.h"
+#include "PanelTirazhi.h"
+#include "core/Lottery.h"
 
 using namespace Qt::StringLiterals;
 
@@ -47,8 +47,8 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::BuildMenu() {
   for (const TMenuItemDef& item : MenuItems()) {
     const QString name = QString::fromUtf16(item.Name);
-    QMenu* parentMenu = item.Parent != nullptr ? m_submenus.value(QString::fromUtf16(item.Parent))
-                                               : nullptr;
+    QMenu* parentMenu =
+        item.Parent != nullptr ? m_submenus.value(QString::fromUtf16(item.Parent)) : nullptr;
     if (parentMenu != nullptr && (item.Flags & mfSeparatorBefore) != 0) parentMenu->addSeparator();
     QAction* action = nullptr;
     if ((item.Flags & mfSubmenu) != 0) {

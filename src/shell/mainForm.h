@@ -2,13 +2,12 @@
 // The main window: the menu (built from MenuTables), the panels and the layout rule. It
 // holds the views only; every command goes to TController.
 
-#include "Layout.h"
-#include "MenuTables.h"
-
 #include <QHash>
 #include <QMainWindow>
-
 #include <memory>
+
+#include "Layout.h"
+#include "MenuTables.h"
 
 class QFrame;
 class QMenu;

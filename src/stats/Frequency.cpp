@@ -282,8 +282,10 @@ void TFrequency::Print(TReportPane& reTemp) const {
   const bool printSteps = Otbor.PrintSteps && !StepsLeftOut;
   const bool printSeries = Otbor.PrintSeries && !SeriesLeftOut;
   const qsizetype rows = static_cast<qsizetype>(Values.size());
-  if (StepsLeftOut) reTemp.AddLine(LeftOutNote(u"Шаги не показаны (steps not shown)"_s, rows, m_stepsWidth));
-  if (SeriesLeftOut) reTemp.AddLine(LeftOutNote(u"Серия не показана (series not shown)"_s, rows, m_seriesWidth));
+  if (StepsLeftOut)
+    reTemp.AddLine(LeftOutNote(u"Шаги не показаны (steps not shown)"_s, rows, m_stepsWidth));
+  if (SeriesLeftOut)
+    reTemp.AddLine(LeftOutNote(u"Серия не показана (series not shown)"_s, rows, m_seriesWidth));
 
   const qsizetype firstWidth = Values.empty() ? 0 : Values.front().FrequencyString.size();
   const qsizetype firstStepsWidth = Values.empty() ? 0 : Values.front().StepsString.size();

@@ -4,15 +4,14 @@
 // (steps), a picture of where the value occurs (series text) and the values in order of
 // decreasing frequency. Almost every analysis prints one of these for its per-draw series.
 
-#include "core/CommonFunctions.h"
-#include "core/ReportPane.h"
-
 #include <QChar>
 #include <QString>
-
 #include <cstdint>
 #include <initializer_list>
 #include <vector>
+
+#include "core/CommonFunctions.h"
+#include "core/ReportPane.h"
 
 // The counts of a series or of all elements of a table of rows.
 struct TFrequencyTable {
@@ -21,8 +20,8 @@ struct TFrequencyTable {
   // smallest and the largest value exceeds MaxDenseFrequencySpan, only occurring values are
   // listed (see MaxDenseFrequencySpan).
   iArray2D Table;
-  int TotalCount = 0;        // number of observations counted
-  int MaxFreq = 0;           // highest count in Table
+  int TotalCount = 0;          // number of observations counted
+  int MaxFreq = 0;             // highest count in Table
   iArray RangeFrequencyOrder;  // occurring values by decreasing count; ties ascending by value
 };
 
@@ -48,32 +47,32 @@ void SortRowsByColumn(iArray2D& rows, int column, bool ascending);
 
 // The options of one TFrequency, with their defaults.
 struct TOtborFrequency {
-  QString TableTitle;        // first line printed
-  QString ValueTitle;        // heading of the value column
-  int MaxPrint = 0;          // > 0: at most this many value lines
-  bool DelZero = true;       // drop values with count 0
-  int ProcentRazr = 2;       // decimals of the per-cent text: 0..3, anything else means 2
-  bool Sort = false;         // order by count instead of by value
-  bool SortUp = false;       // with Sort: ascending counts
-  bool SortSteps = true;     // sort the steps after the first one ascending
-  bool PrintSteps = false;   // compute and print the steps column
-  bool PrintSeries = false;  // compute and print the series column
+  QString TableTitle;           // first line printed
+  QString ValueTitle;           // heading of the value column
+  int MaxPrint = 0;             // > 0: at most this many value lines
+  bool DelZero = true;          // drop values with count 0
+  int ProcentRazr = 2;          // decimals of the per-cent text: 0..3, anything else means 2
+  bool Sort = false;            // order by count instead of by value
+  bool SortUp = false;          // with Sort: ascending counts
+  bool SortSteps = true;        // sort the steps after the first one ascending
+  bool PrintSteps = false;      // compute and print the steps column
+  bool PrintSeries = false;     // compute and print the series column
   bool PrintFreqOrder = false;  // after the table, all occurring values by frequency
-  int InsertSpace = 0;       // > 0: an empty line after every InsertSpace-th value line
-  iArray SelectRed;          // values marked in red
+  int InsertSpace = 0;          // > 0: an empty line after every InsertSpace-th value line
+  iArray SelectRed;             // values marked in red
 };
 
 // One value shown by a TFrequency, with its line texts.
 struct TFrequencyValue {
   int Value = 0;
   int Count = 0;
-  double Procent = 0.0;      // Count / TotalCount, 0..1
-  QString ProcentString;     // Procent × 100 with ProcentRazr decimals
-  iArray Steps;              // gaps between occurrences (only with PrintSteps)
-  int MaxFreq = 0;           // the table's MaxFreq; scales the bar
-  QString FrequencyString;   // title, per cent, count and bar, 70 characters
-  QString SeriesString;      // occurrence picture (only with PrintSeries)
-  QString StepsString;       // steps column text
+  double Procent = 0.0;     // Count / TotalCount, 0..1
+  QString ProcentString;    // Procent × 100 with ProcentRazr decimals
+  iArray Steps;             // gaps between occurrences (only with PrintSteps)
+  int MaxFreq = 0;          // the table's MaxFreq; scales the bar
+  QString FrequencyString;  // title, per cent, count and bar, 70 characters
+  QString SeriesString;     // occurrence picture (only with PrintSeries)
+  QString StepsString;      // steps column text
 };
 
 // Builds and prints the frequency table of one series (or of a table of rows).

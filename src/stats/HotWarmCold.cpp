@@ -12,7 +12,6 @@ namespace {
 constexpr int kHotLongMin = 6;
 constexpr int kColdLongMax = 5;
 
-
 // The draws of the run newest, newest − 1, ..., newest − count + 1 that lie in the table,
 // as the range [oldest, newest] (empty when oldest > newest).
 struct TDrawRun {

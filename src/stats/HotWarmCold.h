@@ -2,14 +2,13 @@
 // Hot, warm and cold balls at a draw, WinCodes (three digits counting values per zone),
 // and the balls of a run of draws.
 
-#include "core/CommonFunctions.h"
-#include "core/Lottery.h"
-
 #include <QString>
-
 #include <array>
 #include <cstdint>
 #include <span>
+
+#include "core/CommonFunctions.h"
+#include "core/Lottery.h"
 
 // A WinCode: three digits 0..9 (or -1 for an undefined digit); fewer than three = no code.
 using TWinCode = iArray;

@@ -117,7 +117,8 @@ void TMarkovTable::Print(TReportPane& reTemp) const {
   }
   if (m_tooManyValues)
     reTemp.AddLine(u"Слишком много разных значений для таблицы (too many distinct values): "_s +
-                   GroupThousands(QString::number(MaxMarkovCells)) + u" клеток (cells) наибольшее"_s);
+                   GroupThousands(QString::number(MaxMarkovCells)) +
+                   u" клеток (cells) наибольшее"_s);
 
   reTemp.AddLine(separator);
 }
@@ -140,6 +141,8 @@ void PrintMarkovTable(TReportPane& pane, const iArray& masters, const iArray& sl
 void PrintMarkovOfSeries(TReportPane& pane, const iArray& series, const QString& TableTitle,
                          const QString& NameMaster, const QString& NameSlave, bool ShowNextShow) {
   PrintMarkovTable(pane, series,
-                   {.TableTitle = TableTitle, .NameMaster = NameMaster, .NameSlave = NameSlave,
+                   {.TableTitle = TableTitle,
+                    .NameMaster = NameMaster,
+                    .NameSlave = NameSlave,
                     .ShowNext = {.Show = ShowNextShow}});
 }

@@ -3,13 +3,12 @@
 // a value of another, printed as a grid with the row of the newest value shaded and, when the
 // analysed draw is known, the cell of its actual value in red.
 
-#include "core/CommonFunctions.h"
-#include "core/ReportPane.h"
-
 #include <QString>
-
 #include <cstdint>
 #include <initializer_list>
+
+#include "core/CommonFunctions.h"
+#include "core/ReportPane.h"
 
 // An integer that may or may not be shown.
 class TNullValue {
@@ -20,9 +19,9 @@ public:
 
 // The options of one Markov table.
 struct TOtborMarkovTable {
-  QString TableTitle;  // first line printed
-  QString NameMaster;  // name of the row values ("Previous", "Total")
-  QString NameSlave;   // name of the column values ("Next", "Win")
+  QString TableTitle;   // first line printed
+  QString NameMaster;   // name of the row values ("Previous", "Total")
+  QString NameSlave;    // name of the column values ("Next", "Win")
   TNullValue ShowNext;  // the row whose value is ShowNext.Value: shaded grey when Show
   TNullValue ShowWin;   // with Show: the cell of the ShowNext row in column ShowWin.Value is red
 };

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "CliRun.h"
-
 #include "LotteryFixtures.h"
 #include "analyses/Differences.h"
 
@@ -122,7 +121,8 @@ TEST(DifferencesZones, RunningPoolShorterThanTheHistoryAgreesDrawByDraw) {
   const std::vector<TWinCode> codes = DifferenceWinCodes(lottery, lottery.NewTira, 400);
   ASSERT_EQ(codes.size(), 400u);
   for (int i = 0; i < 400; ++i)
-    ASSERT_EQ(codes[static_cast<size_t>(i)], DifferenceWinCode(lottery, lottery.NewTira - i)) << "draw " << lottery.NewTira - i;
+    ASSERT_EQ(codes[static_cast<size_t>(i)], DifferenceWinCode(lottery, lottery.NewTira - i))
+        << "draw " << lottery.NewTira - i;
 }
 
 TEST(DifferencesZones, TableFilledByHandWithAFarBall) {
@@ -290,14 +290,15 @@ TEST(DifferencesReport, ParametersOutsideThePanelRangeAreClamped) {
 }
 
 TEST(DifferencesReport, CliOnTheSampleFile) {
-  const TCliRun run = RunCli({u"report"_s, u"differences"_s, Example(u"5x36 sample.txt"_s), u"--draw"_s,
-                              u"400"_s, u"--history"_s, u"0"_s, u"--win-code"_s, u"--zones"_s});
+  const TCliRun run =
+      RunCli({u"report"_s, u"differences"_s, Example(u"5x36 sample.txt"_s), u"--draw"_s, u"400"_s,
+              u"--history"_s, u"0"_s, u"--win-code"_s, u"--zones"_s});
   EXPECT_EQ(run.Code, 0);
   EXPECT_EQ(run.Err, u"lotrix-cli: --history 0 is outside 1..2000; using 1\n"_s);
   const QStringList lines = run.Lines();
   // The earlier spelling of the option still reads.
-  EXPECT_EQ(RunCli({u"report"_s, u"differences"_s, Example(u"5x36 sample.txt"_s), u"--draw"_s, u"400"_s,
-                    u"--history"_s, u"1"_s, u"--wincode"_s, u"--zones"_s})
+  EXPECT_EQ(RunCli({u"report"_s, u"differences"_s, Example(u"5x36 sample.txt"_s), u"--draw"_s,
+                    u"400"_s, u"--history"_s, u"1"_s, u"--wincode"_s, u"--zones"_s})
                 .Out,
             run.Out);
   ASSERT_GT(lines.size(), 30);

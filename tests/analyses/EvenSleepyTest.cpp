@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "CliRun.h"
-
-#include "analyses/EvenSleepy.h"
 #include "LotteryFixtures.h"
+#include "analyses/EvenSleepy.h"
 #include "core/Lottery.h"
 
 using namespace Qt::StringLiterals;

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "CliRun.h"
-
-#include "analyses/FirstLastSum.h"
 #include "LotteryFixtures.h"
+#include "analyses/FirstLastSum.h"
 #include "core/Lottery.h"
 
 using namespace Qt::StringLiterals;
@@ -257,10 +256,10 @@ TEST(FirstLastSumReport, SumForBetsHitsInBothDirections) {
   EXPECT_EQ(pane.Line(8), u"Win/Lost Seria: 0 1 "_s);
 }
 
-
 // `report NAME` of the 5x36 sample with the options after the name.
 TCliRun RunReport(const QStringList& options) {
-  return RunCli(QStringList{u"report"_s, options.front(), Example(u"5x36 sample.txt"_s)} + options.mid(1));
+  return RunCli(QStringList{u"report"_s, options.front(), Example(u"5x36 sample.txt"_s)} +
+                options.mid(1));
 }
 
 TEST(FirstLastSumCli, SumAndSumForBetsOfTheSampleFile) {
@@ -274,7 +273,8 @@ TEST(FirstLastSumCli, SumAndSumForBetsOfTheSampleFile) {
   EXPECT_EQ(sum.Lines()[28], u"Сумма Шаров (Sum):         63 99 "_s);
   EXPECT_EQ(sum.Lines()[35], ValueLine(u"63"_s, u"50.00"_s, 1, u"*"_s) + u"1."_s);  // by value
 
-  const TCliRun bets = RunReport({u"sum-for-bets"_s, u"--history"_s, u"3"_s, u"--level"_s, u"1000"_s});
+  const TCliRun bets =
+      RunReport({u"sum-for-bets"_s, u"--history"_s, u"3"_s, u"--level"_s, u"1000"_s});
   EXPECT_EQ(bets.Code, 0);
   EXPECT_EQ(bets.Err, u"lotrix-cli: --level 1000 is outside 5..300; using 300\n"_s);
   EXPECT_EQ(bets.Lines()[5], u"Sum:            66 63 99 "_s);

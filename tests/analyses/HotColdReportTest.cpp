@@ -1,10 +1,8 @@
-#include "analyses/HotColdReport.h"
-
-#include "core/Lottery.h"
+#include <gtest/gtest.h>
 
 #include "CliRun.h"
-
-#include <gtest/gtest.h>
+#include "analyses/HotColdReport.h"
+#include "core/Lottery.h"
 
 using namespace Qt::StringLiterals;
 
@@ -307,8 +305,6 @@ TEST(HotColdReport, HistoryAndWindowOutsideTheSpinRangesTakeTheNearestBound) {
   EXPECT_EQ(pane.Line(10).size(), 28 + 7 * 9999);
 }
 
-
-
 TEST(HotColdReportCli, SampleHistoryWithDefaultsAndClampedOptions) {
   const QString file = QString::fromUtf8(LOTRIX_EXAMPLES_DIR) + u"/5x36 sample.txt"_s;
   const TCliRun run = RunCli({u"report"_s, u"hot-cold"_s, file});
@@ -332,7 +328,7 @@ TEST(HotColdReportCli, SampleHistoryWithDefaultsAndClampedOptions) {
   EXPECT_TRUE(byDefault.Out.contains(u"\nЧастота выпадения ВинКодов:\n"_s));
 
   const TCliRun clamped = RunCli({u"report"_s, u"hot-cold"_s, file, u"--draw"_s, u"400"_s,
-                               u"--history"_s, u"0"_s, u"--format"_s, u"json"_s});
+                                  u"--history"_s, u"0"_s, u"--format"_s, u"json"_s});
   EXPECT_EQ(clamped.Code, 0);
   EXPECT_TRUE(clamped.Err.contains(u"--history 0 is outside 1..9999; using 1"_s));
   EXPECT_TRUE(clamped.Out.contains(u"# 399 - 399. История (History) Win.Total"_s));

@@ -1,6 +1,6 @@
-#include "analyses/RangeStat.h"
-
 #include <gtest/gtest.h>
+
+#include "analyses/RangeStat.h"
 
 using namespace Qt::StringLiterals;
 
@@ -116,7 +116,8 @@ TEST(RangeStatistic, AHugePasteIsCutToTheNewestValuesAndSaysSo) {
   TReportPane pane;
   ShowRangeStatistic(params, pane);
   EXPECT_EQ(pane.Line(5), u"Число Шаров = 10000"_s);
-  EXPECT_EQ(pane.Line(6), u"Учтены только первые 10000 значений (only the first 10000 values are used)."_s);
+  EXPECT_EQ(pane.Line(6),
+            u"Учтены только первые 10000 значений (only the first 10000 values are used)."_s);
   auto hasValueLine = [&](int value) {
     const QString start = PadRight(16, PadLeft(8, QString::number(value)));
     for (const QString& line : pane.Texts())

@@ -3,8 +3,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include "CliRun.h"
 
+#include "CliRun.h"
 #include "analyses/Repeats.h"
 
 using namespace Qt::StringLiterals;
@@ -225,8 +225,10 @@ TEST(RepeatsReport, CliOnTheSampleFile) {
   EXPECT_EQ(lines[7].toObject()[u"text"_s].toString(), u"Повторы:      0.5    2.5    0.5   "_s);
   EXPECT_EQ(lines[10].toObject()[u"text"_s].toString(), u"Повторы:      0  2  0"_s);
 
-  EXPECT_EQ(RunCli({u"report"_s, u"repeats"_s, Example(u"5x36 sample.txt"_s), u"--count"_s, u"many"_s}).Code,
-            2);
+  EXPECT_EQ(
+      RunCli({u"report"_s, u"repeats"_s, Example(u"5x36 sample.txt"_s), u"--count"_s, u"many"_s})
+          .Code,
+      2);
 }
 
 }  // namespace

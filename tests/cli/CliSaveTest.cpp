@@ -2,19 +2,15 @@
 // onto a really full file system, where mounting one is allowed.
 #include <gtest/gtest.h>
 
-#include "CliRun.h"
-
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "CliRun.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-
-
-
 
 QByteArray ReadBytes(const QString& path) {
   QFile file(path);
@@ -39,14 +35,17 @@ TEST(CliDrawsSave, WritesTheWrittenFormThroughTheSaveOfTheDrawsPanel) {
   EXPECT_EQ(saved.Code, 0);
   EXPECT_EQ(saved.Err, u"The draw results successfully saved.\n"_s);
   EXPECT_TRUE(saved.Out.isEmpty());
-  EXPECT_EQ(ReadBytes(out), QByteArray("    7      5  17  23  30  36\r\n    8      1   2   3   4   5\r\n"));
+  EXPECT_EQ(ReadBytes(out),
+            QByteArray("    7      5  17  23  30  36\r\n    8      1   2   3   4   5\r\n"));
   // What was saved prints as the draws panel shows it.
-  EXPECT_EQ(RunCli({u"draws"_s, out}).Out, u"    7      5  17  23  30  36\n    8      1   2   3   4   5\n"_s);
+  EXPECT_EQ(RunCli({u"draws"_s, out}).Out,
+            u"    7      5  17  23  30  36\n    8      1   2   3   4   5\n"_s);
 
   // A folder cannot be replaced: the message names it and says why; nothing else is written.
   const TCliRun refused = RunCli({u"draws"_s, in, u"--save"_s, dir.path(), u"--lang"_s, u"rus"_s});
   EXPECT_EQ(refused.Code, 1);
-  EXPECT_TRUE(refused.Err.startsWith(u"Результаты тиражей не удалось записать в файл \""_s + dir.path() + u"\"\n"_s))
+  EXPECT_TRUE(refused.Err.startsWith(u"Результаты тиражей не удалось записать в файл \""_s +
+                                     dir.path() + u"\"\n"_s))
       << refused.Err.toStdString();
   EXPECT_FALSE(refused.Err.contains(u"успешно"_s));
 
@@ -66,7 +65,8 @@ TEST(CliDrawsSave, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
   const QString unshare = QStandardPaths::findExecutable(u"unshare"_s);
   if (unshare.isEmpty()) GTEST_SKIP() << "no unshare";
   QTemporaryDir dir;
-  const QString script = uR"(
+  const QString script =
+      uR"(
     mount -t tmpfs -o size=64k tmpfs "$0" || exit 77
     printf '1 1 2 3 4 5 6\r\n' > "$0/6x49.txt"
     cp "$0/6x49.txt" "$0/before"
@@ -74,14 +74,15 @@ TEST(CliDrawsSave, AFullFileSystemFailsTheSaveAndKeepsTheOldFile) {
     echo "exit $?"
     cmp -s "$0/6x49.txt" "$0/before" && echo "old file kept"
     ls "$0")"_s;
-  const TCliRun run = RunProgram(unshare, {u"--user"_s, u"--map-root-user"_s, u"--mount"_s, u"sh"_s, u"-c"_s, script,
-                                 dir.path(), QString::fromUtf8(LOTRIX_CLI_PATH),
-                                 Example(u"6x49 canada lotto.txt"_s)});
+  const TCliRun run =
+      RunProgram(unshare, {u"--user"_s, u"--map-root-user"_s, u"--mount"_s, u"sh"_s, u"-c"_s,
+                           script, dir.path(), QString::fromUtf8(LOTRIX_CLI_PATH),
+                           Example(u"6x49 canada lotto.txt"_s)});
   if (run.Code == 77 || (run.Code != 0 && run.Out.isEmpty()))
     GTEST_SKIP() << "mounting a tmpfs is not allowed here: " << run.Err.toStdString();
   EXPECT_EQ(run.Out, u"exit 1\nold file kept\n6x49.txt\nbefore\n"_s);  // no temporary left
-  EXPECT_TRUE(run.Err.startsWith(u"The draw results could not be written to the file \""_s + dir.path() +
-                                 u"/6x49.txt\"\n"_s))
+  EXPECT_TRUE(run.Err.startsWith(u"The draw results could not be written to the file \""_s +
+                                 dir.path() + u"/6x49.txt\"\n"_s))
       << run.Err.toStdString();
   EXPECT_FALSE(run.Err.contains(u"successfully"_s));
 }

@@ -1,4 +1,6 @@
 // Runs the real lotrix-cli binary: exit codes, exact messages, output formats.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -6,17 +8,12 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include "CliRun.h"
 #include "analyses/Reports.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-
-
 
 QJsonObject ParseJson(const QString& text) {
   return QJsonDocument::fromJson(text.toUtf8()).object();
@@ -45,14 +42,15 @@ TEST(CliValidate, BrokenCopyReportsTheFirstFaultAndTheLoadFailure) {
   ASSERT_TRUE(source.open(QIODevice::ReadOnly));
   QByteArray text = source.readAll();
   text.replace("\n3 11 16 19 21 27 31\n", "\n3 11 16 19 21 27 31 44\n");  // seven balls
-  text.replace("\n5 ", "\n6 ");                                          // and a later fault
+  text.replace("\n5 ", "\n6 ");                                           // and a later fault
   const QString path = dir.filePath(u"6x45 broken.txt"_s);
   QFile broken(path);
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
   broken.write(text);
   broken.close();
 
-  const TCliRun eng = RunCli({u"validate"_s, path, u"--lang"_s, u"eng"_s, u"--format"_s, u"json"_s});
+  const TCliRun eng =
+      RunCli({u"validate"_s, path, u"--lang"_s, u"eng"_s, u"--format"_s, u"json"_s});
   EXPECT_EQ(eng.Code, 1);
   const QJsonObject json = ParseJson(eng.Out);
   EXPECT_FALSE(json[u"valid"_s].toBool());
@@ -66,21 +64,23 @@ TEST(CliValidate, BrokenCopyReportsTheFirstFaultAndTheLoadFailure) {
 
   const TCliRun rus = RunCli({u"validate"_s, path, u"--lang"_s, u"rus"_s});
   EXPECT_EQ(rus.Code, 1);
-  EXPECT_EQ(rus.Out, u"Ошибка в строке 3: (Тираж номер 3), Шаров больше, чем 6.\n"
-                     "Ошибка в исходных данных. Результаты тиражей не загружены.\n"
-                     "Исправьте ошибку и нажмите кнопку Сохранить.\n"_s);
+  EXPECT_EQ(rus.Out,
+            u"Ошибка в строке 3: (Тираж номер 3), Шаров больше, чем 6.\n"
+            "Ошибка в исходных данных. Результаты тиражей не загружены.\n"
+            "Исправьте ошибку и нажмите кнопку Сохранить.\n"_s);
 }
 
 TEST(CliValidate, BadFileNameAndMissingFile) {
   const TCliRun badName = RunCli({u"validate"_s, u"lotto45.txt"_s, u"--lang"_s, u"eng"_s});
   EXPECT_EQ(badName.Code, 1);
-  EXPECT_EQ(badName.Out, u"File name error.\nRename source data file as described in the Help "
-                         "\"Lotrix. Описание.pdf\".\nThe name \"lotto45\" holds fewer than two "
-                         "numbers: the first is the balls per draw, the second the highest ball "
-                         "(\"6x49 lotto.txt\").\n"_s);
+  EXPECT_EQ(badName.Out,
+            u"File name error.\nRename source data file as described in the Help "
+            "\"Lotrix. Описание.pdf\".\nThe name \"lotto45\" holds fewer than two "
+            "numbers: the first is the balls per draw, the second the highest ball "
+            "(\"6x49 lotto.txt\").\n"_s);
 
-  const TCliRun missing = RunCli({u"validate"_s, u"/nonexistent/5x36.txt"_s, u"--lang"_s, u"eng"_s,
-                               u"--format"_s, u"json"_s});
+  const TCliRun missing = RunCli(
+      {u"validate"_s, u"/nonexistent/5x36.txt"_s, u"--lang"_s, u"eng"_s, u"--format"_s, u"json"_s});
   EXPECT_EQ(missing.Code, 1);
   const QJsonArray messages = ParseJson(missing.Out)[u"messages"_s].toArray();
   ASSERT_EQ(messages.size(), 2);
@@ -97,7 +97,9 @@ TEST(CliUsage, BadUsageExitsWithTwo) {
   EXPECT_EQ(RunCli({u"validate"_s, u"a.txt"_s, u"--bogus"_s}).Code, 2);
   EXPECT_EQ(RunCli({u"report"_s, u"nosuch"_s}).Code, 2);
   EXPECT_EQ(RunCli({u"report"_s, u"range"_s}).Code, 2);
-  EXPECT_EQ(RunCli({u"report"_s, u"range"_s, u"--series-text"_s, u"1"_s, u"--format"_s, u"pdf"_s}).Code, 2);
+  EXPECT_EQ(
+      RunCli({u"report"_s, u"range"_s, u"--series-text"_s, u"1"_s, u"--format"_s, u"pdf"_s}).Code,
+      2);
 
   const TCliRun help = RunCli({u"--help"_s});
   EXPECT_EQ(help.Code, 0);
@@ -133,7 +135,8 @@ TEST(CliReport, EveryReportOfTheEngineIsACommandWithItsSummary) {
 }
 
 TEST(CliReport, RangeInEveryFormat) {
-  const QStringList base = {u"report"_s, u"range"_s, u"--series-text"_s, u"2 1 2 2"_s, u"--markov"_s};
+  const QStringList base = {u"report"_s, u"range"_s, u"--series-text"_s, u"2 1 2 2"_s,
+                            u"--markov"_s};
   const TCliRun text = RunCli(base);
   EXPECT_EQ(text.Code, 0);
   EXPECT_TRUE(text.Out.startsWith(u"Статистика Ряда. (The Range statistic).\n\n"_s));
@@ -155,8 +158,10 @@ TEST(CliReport, RangeInEveryFormat) {
   }
   EXPECT_TRUE(shaded);
 
-  EXPECT_TRUE(RunCli(base + QStringList{u"--format"_s, u"html"_s}).Out.contains(u"background-color:#e6e6e6"_s));
-  EXPECT_TRUE(RunCli(base + QStringList{u"--format"_s, u"ansi"_s}).Out.contains(u"\x1b[48;2;230;230;230m"_s));
+  EXPECT_TRUE(RunCli(base + QStringList{u"--format"_s, u"html"_s})
+                  .Out.contains(u"background-color:#e6e6e6"_s));
+  EXPECT_TRUE(RunCli(base + QStringList{u"--format"_s, u"ansi"_s})
+                  .Out.contains(u"\x1b[48;2;230;230;230m"_s));
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // lotrix-cli forecast: the result pane as the desktop shows it, and the json contract.
 #include <gtest/gtest.h>
 
-#include "CliRun.h"
-
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QFile>
 #include <QTemporaryDir>
+
+#include "CliRun.h"
 
 using namespace Qt::StringLiterals;
 
@@ -124,6 +124,7 @@ TEST(ForecastCli, ASpaceTooLargeForSixtyFourBitsIsCountedExactly) {
   // C(255, 127), 76 digits, not the 9.223.372.036.854.775.807 of a saturated 64-bit count.
   EXPECT_EQ(run.Err,
             u"lotrix-cli forecast: 127 of 255 has "
-            "2.884.329.411.724.603.169.044.874.178.931.143.443.870.105.850.987.581.016.304.218.283.632.259.375.395"
+            "2.884.329.411.724.603.169.044.874.178.931.143.443.870.105.850.987.581.016.304.218.283."
+            "632.259.375.395"
             " combinations; the forecast is offered below 100.000.000\n"_s);
 }

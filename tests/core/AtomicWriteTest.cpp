@@ -1,17 +1,16 @@
 // A write that fails part-way (a file size limit, a full disk) never replaces the file, and
 // the save says which file and why.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <cerrno>
 #include <csignal>
 #include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "TestHost.h"
 #include "core/AtomicWrite.h"
@@ -43,9 +42,11 @@ QString InChildWithFileSizeLimit(rlim_t limit, const std::function<QString()>& b
     close(pipeEnds[0]);
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit bound{limit, limit};
-    const QByteArray result = setrlimit(RLIMIT_FSIZE, &bound) == 0 ? body().toUtf8() : "setrlimit failed";
+    const QByteArray result =
+        setrlimit(RLIMIT_FSIZE, &bound) == 0 ? body().toUtf8() : "setrlimit failed";
     for (qsizetype done = 0; done < result.size();) {
-      const ssize_t n = write(pipeEnds[1], result.constData() + done, static_cast<size_t>(result.size() - done));
+      const ssize_t n =
+          write(pipeEnds[1], result.constData() + done, static_cast<size_t>(result.size() - done));
       if (n <= 0) break;
       done += n;
     }
@@ -88,7 +89,8 @@ protected:
   }
   void ExpectOldFileAlone() {
     EXPECT_EQ(ReadBytes(m_path), m_old);
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"5x36.txt"_s});  // no temporary left
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files),
+              QStringList{u"5x36.txt"_s});  // no temporary left
   }
 };
 

@@ -1,14 +1,13 @@
 // The shared array operations: lists, rows of ragged tables, numbers read out of text,
 // tables through the clipboard, factorials and binomial coefficients.
-#include "core/CommonFunctions.h"
-
-#include "TestHost.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "TestHost.h"
+#include "core/CommonFunctions.h"
 
 using namespace Qt::StringLiterals;
 using ::testing::ElementsAre;
@@ -221,7 +220,8 @@ TEST(CommonFunctionsText, ExtractSignedNumbersHonoursAMinusRightBeforeARun) {
   EXPECT_THAT(ExtractSignedNumbers(u"-1, -20 - 4"), ElementsAre(-1, -20, 4));
   EXPECT_THAT(ExtractSignedNumbers(u"-0"), ElementsAre(0));
   EXPECT_THAT(ExtractSignedNumbers(u"-007"), ElementsAre(-7));
-  EXPECT_THAT(ExtractSignedNumbers(u"\u22125"), ElementsAre(5));  // the typographic minus is no sign
+  EXPECT_THAT(ExtractSignedNumbers(u"\u22125"),
+              ElementsAre(5));  // the typographic minus is no sign
   EXPECT_THAT(ExtractSignedNumbers(u""), IsEmpty());
 }
 
@@ -229,7 +229,8 @@ TEST(CommonFunctionsText, ExtractSignedNumbersKeepsTheSignedRangeOfRuns) {
   // A signed run is kept when it fits a 32-bit integer: down to -2147483648, up to 2147483647.
   EXPECT_THAT(ExtractSignedNumbers(u"-2147483647 -2147483648 -2147483649 1"),
               ElementsAre(-kMaxInt, -kMaxInt - 1, 1));
-  EXPECT_THAT(ExtractSignedNumbers(u"2147483647 2147483648 -99999999999 -4"), ElementsAre(kMaxInt, -4));
+  EXPECT_THAT(ExtractSignedNumbers(u"2147483647 2147483648 -99999999999 -4"),
+              ElementsAre(kMaxInt, -4));
   EXPECT_THAT(ExtractNumbers(u"-2147483648"), IsEmpty());
 }
 
@@ -315,7 +316,8 @@ TEST(CommonFunctionsNumbers, BinomialTextIsExactBeyondSixtyFourBits) {
   EXPECT_EQ(BinomialText(255, 127).size(), 76);
   EXPECT_TRUE(BinomialText(255, 127).startsWith(u"288432"_s));
   for (int n = 0; n <= 60; ++n)
-    for (int k = 0; k <= n; ++k) ASSERT_EQ(BinomialText(n, k), QString::number(BinomialCount(n, k))) << n << ' ' << k;
+    for (int k = 0; k <= n; ++k)
+      ASSERT_EQ(BinomialText(n, k), QString::number(BinomialCount(n, k))) << n << ' ' << k;
 }
 
 TEST(CommonFunctionsNumbers, RoundHalfEven) {

@@ -81,10 +81,12 @@ TEST(LotteryFileName, NamesWithoutAValidLotteryAreRejected) {
 }
 
 TEST(LotteryFileName, TheMessageSaysWhichPartOfTheRuleTheNameBreaks) {
-  const QString english = u"File name error.\rRename source data file as described in the Help "
-                          u"\"Lotrix. Описание.pdf\".\r"_s;
-  const QString russian = u"Ошибка наименования файла.\rПереименуйте файл с исходными данными, как "
-                          u"описано в инструкции \"Lotrix. Описание.pdf\".\r"_s;
+  const QString english =
+      u"File name error.\rRename source data file as described in the Help "
+      u"\"Lotrix. Описание.pdf\".\r"_s;
+  const QString russian =
+      u"Ошибка наименования файла.\rПереименуйте файл с исходными данными, как "
+      u"описано в инструкции \"Lotrix. Описание.pdf\".\r"_s;
   struct TCase {
     QString Name;
     TFileNameFault Fault;
@@ -314,10 +316,12 @@ TEST_F(LotteryFiles, HostileFilesFailCleanly) {
 
 TEST_F(LotteryFiles, RefusedFilesSayWhyInBothLanguages) {
   const QString path = PathOf(u"5x36.txt"_s);
-  const QString loadFailed = u"Error in source data. The draw results not loaded.\rCorrect the "
-                             u"error and click button Save."_s;
-  const QString loadFailedRus = u"Ошибка в исходных данных. Результаты тиражей не загружены.\r"
-                                u"Исправьте ошибку и нажмите кнопку Сохранить."_s;
+  const QString loadFailed =
+      u"Error in source data. The draw results not loaded.\rCorrect the "
+      u"error and click button Save."_s;
+  const QString loadFailedRus =
+      u"Ошибка в исходных данных. Результаты тиражей не загружены.\r"
+      u"Исправьте ошибку и нажмите кнопку Сохранить."_s;
   auto messagesOf = [&](const QString& file, const QString& language) {
     m_host.Messages.clear();
     LoadDraws(m_lottery, file, language, m_host);
@@ -376,7 +380,8 @@ TEST_F(LotteryFiles, RefusedFilesSayWhyInBothLanguages) {
                 u"которое читает программа."_s);
   lines.chop(2);  // exactly the bound: read, then checked
   WriteBytes(path, lines);
-  EXPECT_EQ(messagesOf(path, kEng).value(0), u"Error at line 1: (Draw number 1), Numbers less than 5."_s);
+  EXPECT_EQ(messagesOf(path, kEng).value(0),
+            u"Error at line 1: (Draw number 1), Numbers less than 5."_s);
 }
 
 TEST_F(LotteryFiles, AFaultOnALineWithATooLargeNumberSaysSo) {
@@ -423,9 +428,10 @@ TEST(LotteryDraws, EditorsOfALongHistoryHoldItsNewestDrawsThatFit) {
   EXPECT_TRUE(texts.MemoTirazhi.endsWith(u"  61\r\n"_s));
   EXPECT_TRUE(texts.MemoTirazhiUp.startsWith(u"110220     61  62"_s));
   EXPECT_EQ(texts.MemoTirazhiUp.size(), texts.MemoTirazhi.size());
-  EXPECT_EQ(PartialEditorMessage(u"eng"_s, texts.Rows, texts.ShownRows),
-            u"The history holds 230.000 draws, more than the draws editor holds: it shows the newest "
-            u"219.780, read-only.\rEdit a history this long in a text editor."_s);
+  EXPECT_EQ(
+      PartialEditorMessage(u"eng"_s, texts.Rows, texts.ShownRows),
+      u"The history holds 230.000 draws, more than the draws editor holds: it shows the newest "
+      u"219.780, read-only.\rEdit a history this long in a text editor."_s);
   EXPECT_EQ(PartialEditorMessage(u"rus"_s, texts.Rows, texts.ShownRows),
             u"В истории 230.000 тиражей - больше, чем помещается в редактор тиражей: он показывает "
             u"последние 219.780 и только для чтения.\rРедактируйте такую длинную историю в "
@@ -485,7 +491,8 @@ TEST_F(LotteryFiles, UnwritablePathAsksForAnotherFile) {
       continue;
     }
     ASSERT_EQ(m_host.Messages.size(), 1);
-    const QString head = u"The draw results could not be written to the file \""_s + bad + u"\"\r"_s;
+    const QString head =
+        u"The draw results could not be written to the file \""_s + bad + u"\"\r"_s;
     EXPECT_TRUE(m_host.Messages[0].startsWith(head)) << m_host.Messages[0].toStdString();
     EXPECT_GT(m_host.Messages[0].size(), head.size());  // the reason
   }

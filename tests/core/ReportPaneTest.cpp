@@ -1,13 +1,13 @@
 // The result pane document and the report writer's helpers: padded columns, numbers found
 // and highlighted in a line, bulk replacement of the content.
-#include "core/ReportPane.h"
-#include "core/ReportRender.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <ostream>
+
+#include "core/ReportPane.h"
+#include "core/ReportRender.h"
 
 using namespace Qt::StringLiterals;
 using ::testing::ElementsAre;
@@ -126,9 +126,9 @@ TEST(ReportPaneLines, AddInsertAndText) {
   EXPECT_THAT(pane.Spans(1), IsEmpty());
   EXPECT_THAT(pane.Spans(2), ElementsAre(Span(0, 5, clRed, clWhite, fsBold)));
 
-  pane.InsertLine(3, u"last"_s);   // at the end: appends
+  pane.InsertLine(3, u"last"_s);  // at the end: appends
   pane.InsertLine(0, u"top"_s);
-  pane.InsertLine(-1, u"bad"_s);   // out of range: ignored
+  pane.InsertLine(-1, u"bad"_s);  // out of range: ignored
   pane.InsertLine(6, u"bad"_s);
   EXPECT_EQ(pane.Text(), u"top\nfirst\nsecond\nthird\nlast"_s);
   EXPECT_THAT(pane.Spans(3), ElementsAre(Span(0, 5, clRed, clWhite, fsBold)));
@@ -178,10 +178,9 @@ TEST(ReportPaneHighlight, SpansAreStoredInOrderAndClippedToTheLine) {
   pane.HighlightSpan(0, 3, 5, clLeave, clLightGrey, 0);   // runs past the end
   pane.HighlightSpan(0, -1, 2, clBlue, clWhite, 0);       // starts before the line
   pane.HighlightSpan(0, 2, kMaxInt, clBlue, clWhite, 0);  // "to the end of the line"
-  EXPECT_THAT(pane.Spans(0), ElementsAre(Span(1, 2, clRed, clWhite, fsBold),
-                                         Span(3, 2, clLeave, clLightGrey, 0),
-                                         Span(0, 1, clBlue, clWhite, 0),
-                                         Span(2, 3, clBlue, clWhite, 0)));
+  EXPECT_THAT(pane.Spans(0),
+              ElementsAre(Span(1, 2, clRed, clWhite, fsBold), Span(3, 2, clLeave, clLightGrey, 0),
+                          Span(0, 1, clBlue, clWhite, 0), Span(2, 3, clBlue, clWhite, 0)));
 }
 
 TEST(ReportPaneHighlight, NothingOutsideTheLineOrOfNoLength) {
@@ -212,8 +211,7 @@ TEST(ReportPaneHighlight, BlackLeavesTheColourEmptyStyleLeavesTheStyleBackground
 
   // A later colour and style replace the earlier ones; the style is not merged.
   pane.HighlightSpan(0, 0, 1, clBlue, clWhite, fsItalic);
-  EXPECT_EQ(ResolveRuns(pane.Lines()[0]).front(),
-            (TStyledRun{0, 1, clBlue, clWhite, fsItalic}));
+  EXPECT_EQ(ResolveRuns(pane.Lines()[0]).front(), (TStyledRun{0, 1, clBlue, clWhite, fsItalic}));
 }
 
 TEST(ReportPaneHighlight, HighlightNumbersMarksTheLastOccurrenceTwoCharactersBoldOnWhite) {
@@ -231,9 +229,9 @@ TEST(ReportPaneHighlight, HighlightNumbersCoversTheCharacterAfterAOneDigitNumber
   const QString balls = u" 3 17 123"_s;
   const int line = pane.AddLine(u"0042:"_s + balls);
   HighlightNumbers({3, 123, 17}, line, 5, balls, clRed, pane);
-  EXPECT_THAT(pane.Spans(line), ElementsAre(Span(6, 2, clRed, clWhite, fsBold),
-                                            Span(11, 2, clRed, clWhite, fsBold),
-                                            Span(8, 2, clRed, clWhite, fsBold)));
+  EXPECT_THAT(pane.Spans(line),
+              ElementsAre(Span(6, 2, clRed, clWhite, fsBold), Span(11, 2, clRed, clWhite, fsBold),
+                          Span(8, 2, clRed, clWhite, fsBold)));
   HighlightNumbers({}, line, 5, balls, clRed, pane);
   EXPECT_EQ(pane.Spans(line).size(), 3u);
 }

@@ -1,12 +1,11 @@
 // Renderers of the result pane: resolved runs, plain text, ANSI, HTML and JSON.
-#include "core/ReportRender.h"
-
 #include <gmock/gmock.h>
-#include <QJsonDocument>
-
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
 #include <ostream>
+
+#include "core/ReportRender.h"
 
 using namespace Qt::StringLiterals;
 using ::testing::ElementsAre;
@@ -47,8 +46,7 @@ TReportPane SamplePane() {
 TEST(ReportRenderRuns, SampleLinesResolveLaterSpansWinningPerAttribute) {
   const TReportPane pane = SamplePane();
   EXPECT_THAT(ResolveRuns(pane.Lines()[0]),
-              ElementsAre(TStyledRun{0, 5, {}, {}, {}},
-                          TStyledRun{5, 3, clRed, clWhite, fsBold},
+              ElementsAre(TStyledRun{0, 5, {}, {}, {}}, TStyledRun{5, 3, clRed, clWhite, fsBold},
                           TStyledRun{8, 2, clRed, clLightGrey, fsBold}));
   EXPECT_THAT(ResolveRuns(pane.Lines()[1]),
               ElementsAre(TStyledRun{0, 2, {}, clWhite, fsStrikeOut},
@@ -66,9 +64,9 @@ TEST(ReportRenderRuns, NeighbouringSpansOfEqualLookMergeIntoOneRun) {
   line.Spans.push_back({1, 2, clRed, clWhite, fsBold});
   line.Spans.push_back({3, 2, clRed, clWhite, fsBold});
   line.Spans.push_back({2, 2, clRed, clWhite, fsBold});  // overlapping, same look
-  EXPECT_THAT(ResolveRuns(line), ElementsAre(TStyledRun{0, 1, {}, {}, {}},
-                                             TStyledRun{1, 4, clRed, clWhite, fsBold},
-                                             TStyledRun{5, 1, {}, {}, {}}));
+  EXPECT_THAT(ResolveRuns(line),
+              ElementsAre(TStyledRun{0, 1, {}, {}, {}}, TStyledRun{1, 4, clRed, clWhite, fsBold},
+                          TStyledRun{5, 1, {}, {}, {}}));
 }
 
 TEST(ReportRenderRuns, SpansOfAHandBuiltLineAreClippedToItsText) {
@@ -76,9 +74,9 @@ TEST(ReportRenderRuns, SpansOfAHandBuiltLineAreClippedToItsText) {
   line.Spans.push_back({-2, 3, clRed, clWhite, 0});
   line.Spans.push_back({3, 100, clLeave, clLightGrey, fsBold});
   line.Spans.push_back({9, 2, clBlue, clWhite, fsBold});
-  EXPECT_THAT(ResolveRuns(line), ElementsAre(TStyledRun{0, 1, clRed, clWhite, {}},
-                                             TStyledRun{1, 2, {}, {}, {}},
-                                             TStyledRun{3, 1, {}, clLightGrey, fsBold}));
+  EXPECT_THAT(ResolveRuns(line),
+              ElementsAre(TStyledRun{0, 1, clRed, clWhite, {}}, TStyledRun{1, 2, {}, {}, {}},
+                          TStyledRun{3, 1, {}, clLightGrey, fsBold}));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -112,9 +110,10 @@ TEST(ReportRenderAnsi, UnstyledTextHasNoEscapesAndCyrillicStays) {
   pane.AddLine(u"Тираж 5"_s);
   pane.HighlightSpan(1, 0, 5, clLeave, clWhite, 0);
   pane.HighlightSpan(1, 6, 2, ColorFromWindows(0x258F25), clWhite, 0);
-  EXPECT_EQ(RenderAnsi(pane), u"Частота (frequency)\n"
-                              u"\x1b[48;2;255;255;255mТираж\x1b[0m "
-                              u"\x1b[38;2;37;143;37m\x1b[48;2;255;255;255m5\x1b[0m\n"_s);
+  EXPECT_EQ(RenderAnsi(pane),
+            u"Частота (frequency)\n"
+            u"\x1b[48;2;255;255;255mТираж\x1b[0m "
+            u"\x1b[38;2;37;143;37m\x1b[48;2;255;255;255m5\x1b[0m\n"_s);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -151,9 +150,10 @@ TEST(ReportRenderHtml, TextIsEscapedInsideAndOutsideSpans) {
   pane.AddLine(u"<&>"_s);
   pane.HighlightSpan(1, 1, 1, clRed, clWhite, 0);
   EXPECT_EQ(RenderHtmlBody(pane),
-            kPreOpen + u"a&lt;b&gt; &amp; &quot;c&quot; 'd'\n"
-                       u"&lt;<span style=\"color:#ff0000;background-color:#ffffff\">&amp;</span>"
-                       u"&gt;\n</pre>"_s);
+            kPreOpen +
+                u"a&lt;b&gt; &amp; &quot;c&quot; 'd'\n"
+                u"&lt;<span style=\"color:#ff0000;background-color:#ffffff\">&amp;</span>"
+                u"&gt;\n</pre>"_s);
 }
 
 TEST(ReportRenderHtml, EmptyLinesAndEmptyPane) {
@@ -213,8 +213,9 @@ TEST(ReportRenderJson, EmptyPaneCyrillicAndEscapes) {
   EXPECT_EQ(RenderJson(pane), uR"({"lines":[]})"_s);
   pane.AddLine(u"Тираж \"5\" \\ x\t\r\x01"_s);
   pane.AddLine(QString());
-  EXPECT_EQ(RenderJson(pane),
-            uR"({"lines":[{"text":"Тираж \"5\" \\ x\t\r\u0001","spans":[]},{"text":"","spans":[]}]})"_s);
+  EXPECT_EQ(
+      RenderJson(pane),
+      uR"({"lines":[{"text":"Тираж \"5\" \\ x\t\r\u0001","spans":[]},{"text":"","spans":[]}]})"_s);
   // What the writer produces is JSON that reads back to the same texts.
   const QJsonDocument parsed = QJsonDocument::fromJson(RenderJson(pane).toUtf8());
   EXPECT_EQ(parsed[u"lines"_s][0][u"text"_s].toString(), pane.Line(0));

@@ -1,8 +1,7 @@
-#include "core/ResultsRecognition.h"
+#include <gtest/gtest.h>
 
 #include "core/Lottery.h"
-
-#include <gtest/gtest.h>
+#include "core/ResultsRecognition.h"
 
 using namespace Qt::StringLiterals;
 
@@ -24,8 +23,9 @@ TEST(ResultsRecognition, FiveOfThirtySixDropsTheExtraNumberAndRunsOldestFirst) {
 }
 
 TEST(ResultsRecognition, SixOfFortyFiveKeepsEveryNumber) {
-  EXPECT_EQ(RecognizeResults(kListing, TResultsListing::Lotto6x45),
-            (QStringList{u"007142         1  2  3 30 36  7"_s, u"007143         4 11 19 27 33  2"_s}));
+  EXPECT_EQ(
+      RecognizeResults(kListing, TResultsListing::Lotto6x45),
+      (QStringList{u"007142         1  2  3 30 36  7"_s, u"007143         4 11 19 27 33  2"_s}));
 }
 
 TEST(ResultsRecognition, EdgesOfTheListing) {

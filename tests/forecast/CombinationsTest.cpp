@@ -1,11 +1,9 @@
-#include "core/CombinationTable.h"
-#include "forecast/PrognozExt.h"
-
-#include "TestHost.h"
+#include <gtest/gtest.h>
 
 #include "LotteryFixtures.h"
-
-#include <gtest/gtest.h>
+#include "TestHost.h"
+#include "core/CombinationTable.h"
+#include "forecast/PrognozExt.h"
 
 using namespace Qt::StringLiterals;
 
@@ -111,9 +109,10 @@ TEST(PrognozExt, TooLargeASpaceIsCountedButNotStored) {
   space.SetTotalTable(&host);
   EXPECT_EQ(space.NumCombTotal, 622614630);
   EXPECT_EQ(space.NumCombPrognoz, 0);
-  EXPECT_EQ(host.Messages, QStringList{u"Всего возможных комбинаций: 622.614.630\r"
-                                       "Перебор более 100.000.000 комбинаций превышает возможности компьютера\r"
-                                       "и не имеет практического смысла."_s});
+  EXPECT_EQ(host.Messages,
+            QStringList{u"Всего возможных комбинаций: 622.614.630\r"
+                        "Перебор более 100.000.000 комбинаций превышает возможности компьютера\r"
+                        "и не имеет практического смысла."_s});
 }
 
 TEST(CombinationTable, StoresRowsAsBytesAndCompares) {

@@ -1,8 +1,7 @@
-#include "forecast/FilterSyntax.h"
+#include <gtest/gtest.h>
 
 #include "LotteryFixtures.h"
-
-#include <gtest/gtest.h>
+#include "forecast/FilterSyntax.h"
 
 using namespace Qt::StringLiterals;
 

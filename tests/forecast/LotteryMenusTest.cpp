@@ -25,7 +25,7 @@ TEST(LotteryMenus, TheForecastIsOfferedBelowAHundredMillionCombinations) {
   EXPECT_FALSE(MenusOf(20, 80).Forecast);  // about 3.5e18
   EXPECT_FALSE(MenusOf(5, 200).Forecast);  // a floating binomial overflows here: too many, not none
   EXPECT_FALSE(MenusOf(127, 255).Forecast);
-  EXPECT_TRUE(MenusOf(0, 0).Forecast);     // no lottery yet: C(0, 0) = 1, the menus stay open
+  EXPECT_TRUE(MenusOf(0, 0).Forecast);  // no lottery yet: C(0, 0) = 1, the menus stay open
 }
 
 TEST(LotteryMenus, TheLotteryMenusAndTheResearchCode) {

@@ -1,15 +1,14 @@
-#include "forecast/ForecastWalk.h"
-#include "forecast/Prognoz.h"
-
-#include "LotteryFixtures.h"
-#include "TestHost.h"
-#include "core/Lottery.h"
-#include "stats/HotWarmCold.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
+
+#include "LotteryFixtures.h"
+#include "TestHost.h"
+#include "core/Lottery.h"
+#include "forecast/ForecastWalk.h"
+#include "forecast/Prognoz.h"
+#include "stats/HotWarmCold.h"
 
 using namespace Qt::StringLiterals;
 
@@ -32,7 +31,8 @@ TMainPrognoz Forecast(const TLottery& lottery, TPrognozFields& fields, int threa
 }
 
 // The same forecast with every combination tested one by one through TestCombi.
-TMainPrognoz ForecastOneByOne(const TLottery& lottery, TPrognozFields fields, const iArray& source = {}) {
+TMainPrognoz ForecastOneByOne(const TLottery& lottery, TPrognozFields fields,
+                              const iArray& source = {}) {
   TMainPrognoz prognoz;
   prognoz.Clear();
   prognoz.CombiSize = lottery.BallsInDraw;
@@ -124,15 +124,18 @@ TEST(Prognoz, FastWalkEqualsTheOneByOneWalk) {
   auto pick = [&](int from, int to) { return std::uniform_int_distribution<int>(from, to)(rng); };
   for (int round = 0; round < 12; ++round) {
     TPrognozFields fields;
-    fields.Chetnie = {pick(0, 1) == 1, QString::number(pick(0, 2)) + u" .. "_s + QString::number(pick(2, 5))};
+    fields.Chetnie = {pick(0, 1) == 1,
+                      QString::number(pick(0, 2)) + u" .. "_s + QString::number(pick(2, 5))};
     fields.Sleepy = {pick(0, 1) == 1, pick(0, 1) ? u" 0"_s : u" 0 1"_s};
-    fields.SumBalls = {pick(0, 1) == 1, QString::number(pick(40, 90)) + u" .. "_s + QString::number(pick(80, 140))};
+    fields.SumBalls = {pick(0, 1) == 1,
+                       QString::number(pick(40, 90)) + u" .. "_s + QString::number(pick(80, 140))};
     fields.FirstBall = {pick(0, 1) == 1, pick(0, 1) ? u" 1 .. 10 / 25 .. 36"_s : u" / 30 .. 36"_s};
     fields.HotCold = {pick(0, 1) == 1, pick(0, 1) ? u"212  122  0XX "_s : u"1XX 2"_s};
     fields.Differences = {pick(0, 1) == 1, pick(0, 1) ? u"211  121  0XX"_s : u"X2X 3"_s};
     for (size_t i = 0; i < 10; ++i) {
       const int from = pick(1, 30);
-      fields.AnyRange[i] = {pick(0, 3) == 0, QString::number(from) + u" .. "_s + QString::number(from + pick(0, 12))};
+      fields.AnyRange[i] = {
+          pick(0, 3) == 0, QString::number(from) + u" .. "_s + QString::number(from + pick(0, 12))};
       fields.AnyRangeWin[i] = QString::number(pick(0, 1)) + u" .. "_s + QString::number(pick(1, 3));
     }
     iArray source = Range(1, 36);
@@ -149,7 +152,8 @@ TEST(Prognoz, FastWalkEqualsTheOneByOneWalk) {
     // The kernel built for processors without a hardware popcount gives the same walk.
     TForecastWalk walk(expected.Filters, source, lottery.BallsInDraw, lottery.MaxBall);
     TCombinationTable rows;
-    const TWalkResult portable = walk.Run(2, expected.NumCombPrognoz, {}, rows, TWalkKernel::Portable);
+    const TWalkResult portable =
+        walk.Run(2, expected.NumCombPrognoz, {}, rows, TWalkKernel::Portable);
     EXPECT_EQ(portable.Filtered, expected.NumCombFiltered) << round;
     EXPECT_EQ(portable.Statistics, expected.FiltersStatistics) << round;
     EXPECT_EQ(rows, expected.PrognozTable) << round;
@@ -160,16 +164,21 @@ TEST(Prognoz, FastWalkEqualsTheOneByOneWalk) {
 // Lotteries of every shape: one ball (no prefix), more than 64 source balls (several mask
 // words), more balls per draw than the mask walk packs (walked one by one).
 TEST(Prognoz, EveryLotteryShapeCountsEveryCombination) {
-  struct TShape { int Balls, MaxBall; int64_t Total; };
+  struct TShape {
+    int Balls, MaxBall;
+    int64_t Total;
+  };
   for (const TShape shape : {TShape{1, 10, 10}, TShape{2, 90, 4005}, TShape{3, 130, 357760},
                              TShape{22, 24, 276}, TShape{35, 37, 666}}) {
     const TLottery lottery = RandomLottery(shape.Balls, shape.MaxBall, 300, 11);
     TPrognozFields fields;
-    fields.Chetnie = {true, QString::number(shape.Balls / 3) + u" .. "_s + QString::number(shape.Balls)};
+    fields.Chetnie = {true,
+                      QString::number(shape.Balls / 3) + u" .. "_s + QString::number(shape.Balls)};
     fields.SumBalls = {true, QString::number(shape.Balls * shape.MaxBall / 3) + u" .. 100000"_s};
     fields.HotCold = {true, u"XXX"_s};
     fields.AnyRange[2] = {true, u"1 .. 9"_s};
-    fields.AnyRangeWin[2] = u" 0 .. "_s + QString::number(std::min(9, shape.Balls) - 1);  // not all of 1 .. 9
+    fields.AnyRangeWin[2] =
+        u" 0 .. "_s + QString::number(std::min(9, shape.Balls) - 1);  // not all of 1 .. 9
     const TMainPrognoz expected = ForecastOneByOne(lottery, fields);
     ASSERT_EQ(expected.NumCombTotal, shape.Total) << shape.Balls;
     const TFilterCount& first = expected.FiltersStatistics[1];

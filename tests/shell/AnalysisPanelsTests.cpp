@@ -18,7 +18,6 @@
 #include "forecast/LotteryMenus.h"
 #include "shell/AnalysisPanel.h"
 #include "shell/PanelControls.h"
-#include "shell/PanelUpload.h"
 #include "shell/PanelDifference.h"
 #include "shell/PanelEvenSleepy.h"
 #include "shell/PanelFirstLastSum.h"
@@ -26,6 +25,7 @@
 #include "shell/PanelLastTira.h"
 #include "shell/PanelMain.h"
 #include "shell/PanelShowResult.h"
+#include "shell/PanelUpload.h"
 
 using namespace Qt::StringLiterals;
 
@@ -41,7 +41,8 @@ TReportPane Expected(const TRunningApp& app) {
   auto* panel = qobject_cast<TReportPanel*>(app.Controller().ActivePanel());
   TReportPane pane;
   if (panel != nullptr)
-    WriteReport(&app.Controller().Lottery(), panel->Params(NextTira(app), app.host.DecimalSeparator()), pane);
+    WriteReport(&app.Controller().Lottery(),
+                panel->Params(NextTira(app), app.host.DecimalSeparator()), pane);
   return pane;
 }
 
@@ -234,9 +235,11 @@ void TAnalysisPanelsTest::panelsCarryTheirControls() {
     QCOMPARE(button->text(), QString::fromUtf16(row.Text));
     QCOMPARE(button->isChecked(), row.Checked);
   }
-  QVERIFY(qobject_cast<QRadioButton*>(form.Panel<TPanelSumForBets>()->rbSumForBetsHighLevel) != nullptr);
+  QVERIFY(qobject_cast<QRadioButton*>(form.Panel<TPanelSumForBets>()->rbSumForBetsHighLevel) !=
+          nullptr);
 
-  QCOMPARE(form.Panel<TPanelHotCold>()->Caption(), u"Горячие. Теплые. Холодные. (Hot. Warm. Cold)"_s);
+  QCOMPARE(form.Panel<TPanelHotCold>()->Caption(),
+           u"Горячие. Теплые. Холодные. (Hot. Warm. Cold)"_s);
   QCOMPARE(form.Panel<TPanelEven>()->Caption(), u"Четные (Even)"_s);
   QCOMPARE(form.Panel<TPanelSleepy>()->Caption(), u"Слипы (Consecutive numbers)"_s);
   QCOMPARE(form.Panel<TPanelFirstBall>()->Caption(),
@@ -545,8 +548,9 @@ void TAnalysisPanelsTest::recognitionTurnsAPastedListingIntoDrawLines() {
   QVERIFY(!panel->btnBasesUpload->isEnabled());
   QCOMPARE(panel->btnBasesRecognize->text(), u"Распознать"_s);
 
-  const QString listing = u"Тираж №:  007143 от 08.12.2026\n4 11 19 27 33   2\n"
-                          "Тираж №:  007142 от 07.12.2026\n1 2 3 30 36   7"_s;
+  const QString listing =
+      u"Тираж №:  007143 от 08.12.2026\n4 11 19 27 33   2\n"
+      "Тираж №:  007142 от 07.12.2026\n1 2 3 30 36   7"_s;
   app.form->PanelShowResult->RichEditShowResult->setPlainText(listing);
   QTest::mouseClick(panel->btnBasesRecognize, Qt::LeftButton);
   app.Settle();  // in the background, like every job of a panel

@@ -13,11 +13,11 @@
 #include <QtTest>
 #include <memory>
 
+#include "ScriptedHost.h"
 #include "core/ReportPane.h"
 #include "core/ReportRender.h"
 #include "shell/Controller.h"
 #include "shell/PanelTirazhi.h"
-#include "ScriptedHost.h"
 #include "shell/mainForm.h"
 
 inline QString ExamplesDir() {

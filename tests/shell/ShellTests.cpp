@@ -1,21 +1,4 @@
 #include "ShellTests.h"
-#include "ShellTestSupport.h"
-
-#include "core/ReportRender.h"
-#include "core/Settings.h"
-#include "forecast/LotteryMenus.h"
-#include "shell/AnalysisPanel.h"
-#include "shell/BusyState.h"
-#include "shell/Controller.h"
-#include "shell/Layout.h"
-#include "shell/MenuTables.h"
-#include "shell/PanelAbout.h"
-#include "shell/PanelMain.h"
-#include "shell/PanelRangeStat.h"
-#include "shell/PanelShowResult.h"
-#include "shell/PanelTirazhi.h"
-#include "shell/WidgetHost.h"
-#include "shell/mainForm.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -34,8 +17,24 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QtTest>
-
 #include <memory>
+
+#include "ShellTestSupport.h"
+#include "core/ReportRender.h"
+#include "core/Settings.h"
+#include "forecast/LotteryMenus.h"
+#include "shell/AnalysisPanel.h"
+#include "shell/BusyState.h"
+#include "shell/Controller.h"
+#include "shell/Layout.h"
+#include "shell/MenuTables.h"
+#include "shell/PanelAbout.h"
+#include "shell/PanelMain.h"
+#include "shell/PanelRangeStat.h"
+#include "shell/PanelShowResult.h"
+#include "shell/PanelTirazhi.h"
+#include "shell/WidgetHost.h"
+#include "shell/mainForm.h"
 
 using namespace Qt::StringLiterals;
 
@@ -79,8 +78,7 @@ void TMainWindowTest::firstStartAsksForAFileInTheExamples() {
   QCOMPARE(memoLines.size(), 401);  // 400 draws, then the empty line after the last line end
   QCOMPARE(app.form->PanelMain->seNextTira->maximum(), 401);
   QCOMPARE(app.form->PanelMain->seNextTira->value(), 401);
-  QCOMPARE(app.form->PanelMain->poleSharyEnable->text().split(u' ', Qt::SkipEmptyParts).size(),
-           36);
+  QCOMPARE(app.form->PanelMain->poleSharyEnable->text().split(u' ', Qt::SkipEmptyParts).size(), 36);
 
   // The next start opens the stored file without asking.
   TRunningApp again;
@@ -139,7 +137,8 @@ void TMainWindowTest::recentFilesReorderTheCaptions() {
   for (const QString& name : {u"5x36 a.txt"_s, u"5x36 b.txt"_s, u"5x36 c.txt"_s, u"5x36 d.txt"_s})
     files.append(CopyExample(m_dir, u"5x36 sample.txt"_s, name));
   TSettings settings;
-  for (int i = 0; i < 4; ++i) settings.WriteSetting(QString::fromUtf16(kSettingReopen[i]), files[i]);
+  for (int i = 0; i < 4; ++i)
+    settings.WriteSetting(QString::fromUtf16(kSettingReopen[i]), files[i]);
   TRunningApp app;
   auto captions = [&app] {
     QStringList texts;
@@ -218,10 +217,9 @@ void TMainWindowTest::validEditIsSavedAndReopened() {
   const QStringList lines = memo->toPlainText().split(u'\n', Qt::SkipEmptyParts);
   QCOMPARE(lines.size(), 401);
   QCOMPARE(lines.last(), u"  401     30   3  17  20  36"_s);
-  QCOMPARE(app.form->PanelTirazhi->MemoTirazhiUp->toPlainText()
-               .split(u'\n', Qt::SkipEmptyParts)
-               .last(),
-           u"  401      3  17  20  30  36"_s);
+  QCOMPARE(
+      app.form->PanelTirazhi->MemoTirazhiUp->toPlainText().split(u'\n', Qt::SkipEmptyParts).last(),
+      u"  401      3  17  20  30  36"_s);
 }
 
 void TMainWindowTest::badFileNameClosesTheWindow() {
@@ -276,7 +274,8 @@ void TMainWindowTest::researchMenuNeedsTheAccessCode() {
     TRunningApp app;
     QVERIFY(!app.Item(u"menuResearches"_s)->isVisible());
   }
-  settings.WriteSetting(QString::fromUtf16(kSettingProf), QString::fromUtf16(kResearchAccessCode) + u"-x"_s);
+  settings.WriteSetting(QString::fromUtf16(kSettingProf),
+                        QString::fromUtf16(kResearchAccessCode) + u"-x"_s);
   {
     TRunningApp app;
     QVERIFY(app.Item(u"menuResearches"_s)->isVisible());
@@ -293,15 +292,24 @@ void TMainWindowTest::menuCommandsShowTheirPanels() {
     const char16_t* Panel;
     int Code;  // -1: unchanged
   } rows[] = {
-      {u"menuHotCold", u"PanelHotCold", 21},     {u"menuEven", u"PanelEven", 7},
-      {u"menuSleepy", u"PanelSleepy", 9},        {u"menuFirstBall", u"PanelFirstBall", 10},
-      {u"menuSummaBalls", u"PanelSummaBalls", 11}, {u"menuIntervals", u"PanelIntervals", 4},
-      {u"menuRepeats", u"PanelLastTira", 8},     {u"menuDifference", u"PanelDifference", 13},
-      {u"menuSkips", u"PanelSkips", 24},         {u"menuRangeStat", u"PanelRangeStat", 22},
-      {u"menuSlice", u"PanelSlice", 0},          {u"menuCalculator", u"PanelCalculator", -1},
-      {u"menuDogon", u"PanelDogon", -1},         {u"menuRandomNumberGenerator", u"PanelRandomNumberGenerator", 0},
-      {u"menuBasesUpload", u"PanelUpload", -1},  {u"menuTreble", u"PanelTreble", 75},
-      {u"menuPositions", u"PanelPositions", 18}, {u"menuTest", u"PanelTest", 99},
+      {u"menuHotCold", u"PanelHotCold", 21},
+      {u"menuEven", u"PanelEven", 7},
+      {u"menuSleepy", u"PanelSleepy", 9},
+      {u"menuFirstBall", u"PanelFirstBall", 10},
+      {u"menuSummaBalls", u"PanelSummaBalls", 11},
+      {u"menuIntervals", u"PanelIntervals", 4},
+      {u"menuRepeats", u"PanelLastTira", 8},
+      {u"menuDifference", u"PanelDifference", 13},
+      {u"menuSkips", u"PanelSkips", 24},
+      {u"menuRangeStat", u"PanelRangeStat", 22},
+      {u"menuSlice", u"PanelSlice", 0},
+      {u"menuCalculator", u"PanelCalculator", -1},
+      {u"menuDogon", u"PanelDogon", -1},
+      {u"menuRandomNumberGenerator", u"PanelRandomNumberGenerator", 0},
+      {u"menuBasesUpload", u"PanelUpload", -1},
+      {u"menuTreble", u"PanelTreble", 75},
+      {u"menuPositions", u"PanelPositions", 18},
+      {u"menuTest", u"PanelTest", 99},
       {u"menuFilterFromLast", u"PanelFilterFromLast", 72},
       {u"menuPrognozCombi", u"PanelPrognoz", 0},
   };
@@ -369,7 +377,8 @@ void TLayoutAndBusyTest::layoutNumbersForAWindowSize() {
   QCOMPARE(narrow.PanelShowResult, QRect(8, 265, 316, 239));
   input.Window = QSize(200, 300);
   const TPanelLayout small = ComputePanelLayout(input);
-  for (const QRect& box : {small.PanelEmpty, small.PanelShowResult, small.RichEditShowResult, small.MemoTirazhi})
+  for (const QRect& box :
+       {small.PanelEmpty, small.PanelShowResult, small.RichEditShowResult, small.MemoTirazhi})
     QVERIFY(box.width() >= 0 && box.height() >= 0);
 }
 
@@ -395,7 +404,8 @@ void TLayoutAndBusyTest::resizeKeepsPanelsInTheirFrames() {
     QCOMPARE(result.top(), main.bottom() + 1 + 8);
     QCOMPARE(result.left(), main.left());
     QVERIFY(result.right() < form.width());
-    QVERIFY(form.PanelShowResult->rect().contains(form.PanelShowResult->RichEditShowResult->geometry()));
+    QVERIFY(form.PanelShowResult->rect().contains(
+        form.PanelShowResult->RichEditShowResult->geometry()));
     QVERIFY(form.rect().contains(form.PanelTirazhi->geometry()));
     QVERIFY(form.PanelTirazhi->rect().contains(form.PanelTirazhi->MemoTirazhi->geometry()));
   }
@@ -455,7 +465,8 @@ void TRangePanelTest::reportShowsItsLinesAndHighlights() {
   QTest::mouseClick(panel->btnRangeStatRefresh, Qt::LeftButton);
   app.Controller().Work().WaitForFinished();
 
-  TRangeStatParams params = std::get<TRangeStatParams>(panel->Params(0, app.host.DecimalSeparator()));
+  TRangeStatParams params =
+      std::get<TRangeStatParams>(panel->Params(0, app.host.DecimalSeparator()));
   TReportPane expected;
   ShowRangeStatistic(params, expected);
   QTextEdit* pane = app.form->PanelShowResult->RichEditShowResult;
@@ -489,8 +500,9 @@ void TRangePanelTest::switchesRerunOnlyTheRangeReport() {
   panel->poleRangeStatSource->setText(u"4 2 4 9"_s);
   app.Trigger(u"menuRangeStat"_s);
   QVERIFY(app.form->PanelShowResult->Text().isEmpty());
-  for (QCheckBox* box : {panel->checkRangeStatSort, panel->checkRangeStatSeries, panel->checkRangeStatSteps,
-                         panel->checkRangeStatStepsSort, panel->checkRangeStatMarkov}) {
+  for (QCheckBox* box :
+       {panel->checkRangeStatSort, panel->checkRangeStatSeries, panel->checkRangeStatSteps,
+        panel->checkRangeStatStepsSort, panel->checkRangeStatMarkov}) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
     app.Controller().Work().WaitForFinished();
     TReportPane expected;

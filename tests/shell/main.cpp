@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <functional>
 #include <vector>
 
@@ -26,8 +25,10 @@ struct TTestClass {
 };
 
 const TTestClass kClasses[] = {
-    {"TMainWindowTest", &Run<TMainWindowTest>},       {"TLayoutAndBusyTest", &Run<TLayoutAndBusyTest>},
-    {"TRangePanelTest", &Run<TRangePanelTest>},       {"TAnalysisPanelsTest", &Run<TAnalysisPanelsTest>},
+    {"TMainWindowTest", &Run<TMainWindowTest>},
+    {"TLayoutAndBusyTest", &Run<TLayoutAndBusyTest>},
+    {"TRangePanelTest", &Run<TRangePanelTest>},
+    {"TAnalysisPanelsTest", &Run<TAnalysisPanelsTest>},
     {"TForecastPanelTest", &Run<TForecastPanelTest>},
 };
 

@@ -1,9 +1,9 @@
-#include "stats/Frequency.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <ostream>
+
+#include "stats/Frequency.h"
 
 using namespace Qt::StringLiterals;
 
@@ -17,7 +17,8 @@ namespace {
 const QString kRowHeadingTail = u"     %%"_s + QString(10, u' ') + u"Частота (Frequency)"_s;
 
 // A value line written out piece by piece: title column, per cent, count, bar, 70 wide.
-QString Line(const QString& title, const QString& percent, const QString& count, const QString& bar) {
+QString Line(const QString& title, const QString& percent, const QString& count,
+             const QString& bar) {
   return QString(title.rightJustified(8).leftJustified(16) + percent.rightJustified(8) + u"%   "_s +
                  count.rightJustified(4) + u' ' + bar)
       .leftJustified(70);
@@ -332,9 +333,10 @@ TEST(FrequencyPrint, PlainTableAppendsTitleHeadingAndValueLines) {
   f.Otbor.ValueTitle = u"Val"_s;
   f.CreateFrequencyTable({2, 1, 2});
   f.Print(pane);
-  EXPECT_EQ(pane.Texts(), (QStringList{u"before"_s, u"Частота:"_s, Heading(u"Val"_s).leftJustified(70),
-                                       Line(u"1"_s, u"33.33"_s, u"1"_s, u"*"_s),
-                                       Line(u"2"_s, u"66.67"_s, u"2"_s, u"**"_s)}));
+  EXPECT_EQ(pane.Texts(),
+            (QStringList{u"before"_s, u"Частота:"_s, Heading(u"Val"_s).leftJustified(70),
+                         Line(u"1"_s, u"33.33"_s, u"1"_s, u"*"_s),
+                         Line(u"2"_s, u"66.67"_s, u"2"_s, u"**"_s)}));
   for (int i = 0; i < pane.LineCount(); ++i) EXPECT_TRUE(pane.Spans(i).empty());
 }
 
@@ -366,7 +368,8 @@ TEST(FrequencyPrint, StepsAreBuiltButNotPrintedWhenOnlySeriesIsAsked) {
   f.Otbor.PrintSeries = true;
   f.CreateFrequencyTable({1, 2});
   f.Print(pane);
-  EXPECT_EQ(pane.Line(1), Heading(QString()).leftJustified(70) + u"<-- <-- Серия (Series) <-- <--"_s);
+  EXPECT_EQ(pane.Line(1),
+            Heading(QString()).leftJustified(70) + u"<-- <-- Серия (Series) <-- <--"_s);
   EXPECT_EQ(pane.Line(2), Line(u"1"_s, u"50.00"_s, u"1"_s, u"*"_s) + u"1."_s);
 }
 
@@ -473,12 +476,11 @@ TEST(FrequencyPrint, OneCallFormSetsItsOptionsAndTheSeparator) {
                          /*SortUp=*/true, /*DelZero=*/false, /*MaxPrint=*/4,
                          /*PrintFreqOrder=*/true, /*SelectRed=*/{4}, u',');
   EXPECT_EQ(pane.Texts(),
-            (QStringList{u"Пропуск"_s, Heading(u"Skip"_s).leftJustified(70),
-                         Line(u"3"_s, u"."_s, u"0"_s, u"."_s),
-                         Line(u"0"_s, u"14,29"_s, u"1"_s, u"*"_s),
-                         Line(u"1"_s, u"14,29"_s, u"1"_s, u"*"_s),
-                         Line(u"4"_s, u"28,57"_s, u"2"_s, u"**"_s), QString(),
-                         u"В порядке частоты выпадения: "_s, u"2 4 0 1 "_s}));
+            (QStringList{
+                u"Пропуск"_s, Heading(u"Skip"_s).leftJustified(70),
+                Line(u"3"_s, u"."_s, u"0"_s, u"."_s), Line(u"0"_s, u"14,29"_s, u"1"_s, u"*"_s),
+                Line(u"1"_s, u"14,29"_s, u"1"_s, u"*"_s), Line(u"4"_s, u"28,57"_s, u"2"_s, u"**"_s),
+                QString(), u"В порядке частоты выпадения: "_s, u"2 4 0 1 "_s}));
   EXPECT_EQ(pane.Spans(5), (std::vector<THighlight>{kRedBold}));
   EXPECT_EQ(pane.Spans(8), (std::vector<THighlight>{{2, 2, clRed, clWhite, fsBold}}));
 }
@@ -498,8 +500,9 @@ TEST(FrequencyPrint, ColumnsTooWideForEveryRowAreLeftOutAndSaidSo) {
   TReportPane pane;
   f.Print(pane);
   EXPECT_EQ(pane.LineCount(), 2 + 1 + 5000);
-  EXPECT_EQ(pane.Line(1), u"Серия не показана (series not shown): 5.000 строк (rows) по 5.500 знаков "
-                               u"(characters), больше 16.000.000 знаков (characters)."_s);
+  EXPECT_EQ(pane.Line(1),
+            u"Серия не показана (series not shown): 5.000 строк (rows) по 5.500 знаков "
+            u"(characters), больше 16.000.000 знаков (characters)."_s);
   EXPECT_FALSE(pane.Line(2).contains(u"Серия"_s));
   EXPECT_TRUE(pane.Line(2).contains(u"Шаги (Steps)"_s));
   EXPECT_EQ(pane.Line(3).size(), 70 + 30);
@@ -511,8 +514,10 @@ TEST(FrequencyPrint, ColumnsTooWideForEveryRowAreLeftOutAndSaidSo) {
   EXPECT_TRUE(f.StepsLeftOut && f.SeriesLeftOut);
   pane.Clear();
   f.Print(pane);
-  EXPECT_TRUE(pane.Line(1).startsWith(u"Шаги не показаны (steps not shown): 5.001 строк (rows) по "_s));
-  EXPECT_TRUE(pane.Line(2).startsWith(u"Серия не показана (series not shown): 5.001 строк (rows) по 11.000 "_s));
+  EXPECT_TRUE(
+      pane.Line(1).startsWith(u"Шаги не показаны (steps not shown): 5.001 строк (rows) по "_s));
+  EXPECT_TRUE(pane.Line(2).startsWith(
+      u"Серия не показана (series not shown): 5.001 строк (rows) по 11.000 "_s));
   EXPECT_EQ(pane.Line(3), Heading(u"V"_s).leftJustified(70));
   EXPECT_EQ(pane.Line(4).size(), 70);
 

@@ -1,8 +1,7 @@
-#include "stats/HotWarmCold.h"
+#include <gtest/gtest.h>
 
 #include "core/SilentHost.h"
-
-#include <gtest/gtest.h>
+#include "stats/HotWarmCold.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
-#include "stats/MarkovChains.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
+
+#include "stats/MarkovChains.h"
 
 using namespace Qt::StringLiterals;
 
@@ -82,8 +82,9 @@ TEST(MarkovBuild, TooManyDistinctValuesLeaveTheGridEmpty) {
   TReportPane pane;
   t.Print(pane);
   ASSERT_EQ(pane.LineCount(), 6);  // the frame says why it is empty
-  EXPECT_EQ(pane.Line(4), u"Слишком много разных значений для таблицы (too many distinct values): "
-                              u"4.000.000 клеток (cells) наибольшее"_s);
+  EXPECT_EQ(pane.Line(4),
+            u"Слишком много разных значений для таблицы (too many distinct values): "
+            u"4.000.000 клеток (cells) наибольшее"_s);
 
   distinct.resize(1500);
   t.CreateMarkovTable(distinct);
@@ -102,10 +103,10 @@ TEST(MarkovPrint, GridOfTheDocumentedSeriesWithTheNewestRowShaded) {
   pane.AddLine(u"before"_s);
   t.Print(pane);
   const QString dashes(25, u'-');
-  EXPECT_EQ(pane.Texts(), (QStringList{u"before"_s, u"Таблица Маркова (Markov Table)."_s,
-                                       u"     Next |    1 |    2 |"_s, dashes, u"Previous  |"_s,
-                                       u"    1     |    . |    1 |"_s,
-                                       u"    2     |    1 |    1 |"_s, dashes}));
+  EXPECT_EQ(pane.Texts(),
+            (QStringList{u"before"_s, u"Таблица Маркова (Markov Table)."_s,
+                         u"     Next |    1 |    2 |"_s, dashes, u"Previous  |"_s,
+                         u"    1     |    . |    1 |"_s, u"    2     |    1 |    1 |"_s, dashes}));
   for (int i = 0; i < pane.LineCount(); ++i)
     EXPECT_EQ(pane.Spans(i), i == 6 ? Spans{Grey(25)} : Spans{}) << i;
 }
@@ -193,9 +194,9 @@ TEST(MarkovPrint, LongNamesWidenTheFirstColumnShortOnesKeepEight) {
   s.CreateMarkovTable(iArray{3, 3});
   TReportPane shortNames;
   s.Print(shortNames);
-  EXPECT_EQ(shortNames.Texts(), (QStringList{QString(), u"       B |    3 |"_s, QString(17, u'-'),
-                                             u"    A    |"_s, u"    3    |    1 |"_s,
-                                             QString(17, u'-')}));
+  EXPECT_EQ(shortNames.Texts(),
+            (QStringList{QString(), u"       B |    3 |"_s, QString(17, u'-'), u"    A    |"_s,
+                         u"    3    |    1 |"_s, QString(17, u'-')}));
 }
 
 TEST(MarkovPrint, NegativeAndLongValueTextsArePaddedButNeverCut) {
@@ -233,10 +234,10 @@ TEST(MarkovPrint, SeriesWithoutPairsPrintsOnlyTheFrame) {
 TEST(MarkovPrint, OneCallFormShadesTheNewestValuesRowOnRequest) {
   TReportPane shaded;
   PrintMarkovOfSeries(shaded, {2, 1, 2, 2}, u"Title"_s, u"Previous"_s, u"Next"_s, true);
-  EXPECT_EQ(shaded.Texts(), (QStringList{u"Title"_s, u"     Next |    1 |    2 |"_s,
-                                         QString(25, u'-'), u"Previous  |"_s,
-                                         u"    1     |    . |    1 |"_s,
-                                         u"    2     |    1 |    1 |"_s, QString(25, u'-')}));
+  EXPECT_EQ(shaded.Texts(),
+            (QStringList{u"Title"_s, u"     Next |    1 |    2 |"_s, QString(25, u'-'),
+                         u"Previous  |"_s, u"    1     |    . |    1 |"_s,
+                         u"    2     |    1 |    1 |"_s, QString(25, u'-')}));
   EXPECT_EQ(shaded.Spans(5), (Spans{Grey(25)}));
 
   TReportPane plain;

@@ -1,19 +1,18 @@
 // Measures how long the result pane takes to show a forecast-sized report (376,992 lines)
 // through the long-work path, and the longest time the GUI thread was busy meanwhile.
 // Run by hand: QT_QPA_PLATFORM=offscreen build/tests/lotrix_render_timing
-#include "core/ReportPane.h"
-#include "shell/Controller.h"
-#include "shell/PanelShowResult.h"
-#include "ScriptedHost.h"
-#include "shell/mainForm.h"
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
-
 #include <cstdio>
+
+#include "ScriptedHost.h"
+#include "core/ReportPane.h"
+#include "shell/Controller.h"
+#include "shell/PanelShowResult.h"
+#include "shell/mainForm.h"
 
 using namespace Qt::StringLiterals;
 
@@ -31,9 +30,8 @@ int main(int argc, char** argv) {
   qint64 longestStall = 0;
   QTimer ticker;
   ticker.setInterval(1);
-  QObject::connect(&ticker, &QTimer::timeout, [&] {
-    longestStall = std::max(longestStall, sinceTick.restart());
-  });
+  QObject::connect(&ticker, &QTimer::timeout,
+                   [&] { longestStall = std::max(longestStall, sinceTick.restart()); });
 
   QElapsedTimer total;
   qint64 shownAfter = 0;

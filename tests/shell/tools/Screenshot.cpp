@@ -1,12 +1,6 @@
 // Takes the README's screenshot: the window on a bundled example with a Range report.
 // Run under a display, e.g.:
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/lotrix_screenshot docs/screenshot.png
-#include "core/Settings.h"
-#include "shell/Controller.h"
-#include "shell/PanelRangeStat.h"
-#include "ScriptedHost.h"
-#include "shell/mainForm.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -14,8 +8,13 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
-
 #include <cstdio>
+
+#include "ScriptedHost.h"
+#include "core/Settings.h"
+#include "shell/Controller.h"
+#include "shell/PanelRangeStat.h"
+#include "shell/mainForm.h"
 
 using namespace Qt::StringLiterals;
 
