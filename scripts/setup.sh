@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev
   xvfb xauth fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 
 missing=()
