@@ -16,12 +16,14 @@ fi
 status=0
 check_layer() {
   local layer=$1 forbidden=$2
-  if grep -nE "#include [<\"]($forbidden)/" src/"$layer"/*.{h,cpp,inc} 2>/dev/null; then
+  local sources
+  mapfile -t sources < <(git ls-files "src/$layer/")
+  if grep -nE "#include [<\"]($forbidden)/" "${sources[@]}"; then
     echo "check: src/$layer includes a layer above it" >&2
     status=1
   fi
   if grep -nE '#include <Qt(Widgets|Gui)|#include <Q(Widget|Application|PushButton|Label)>' \
-      src/"$layer"/*.{h,cpp,inc} 2>/dev/null; then
+      "${sources[@]}"; then
     echo "check: src/$layer includes a widget header" >&2
     status=1
   fi
