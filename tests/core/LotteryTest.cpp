@@ -510,6 +510,14 @@ TEST_F(LotteryFiles, UnwritablePathAsksForAnotherFile) {
   EXPECT_EQ(m_host.Messages.last(), u"The draw results successfully saved."_s);
 }
 
+TEST(LotteryDraws, TheEditorsTextIsSavedWithCrLfLineEnds) {
+  EXPECT_EQ(EditorTextForSave(QString()), QString());
+  EXPECT_EQ(EditorTextForSave(u"1 2 3"_s), u"1 2 3\r\n"_s);
+  EXPECT_EQ(EditorTextForSave(u"1 2 3\n"_s), u"1 2 3\r\n"_s);  // no empty line after the last end
+  EXPECT_EQ(EditorTextForSave(u"a\n\nb\n\n"_s), u"a\r\n\r\nb\r\n\r\n"_s);
+  EXPECT_EQ(EditorTextForSave(u"\n"_s), u"\r\n"_s);
+}
+
 TEST(LotteryBalls, AvailableBallsCleanTheField) {
   QString field;
   EXPECT_EQ(AvailableBalls(u"0 5 5 99 x 3"_s, 36, &field), (iArray{3, 5}));
