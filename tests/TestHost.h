@@ -3,6 +3,7 @@
 // answers, so no test ever waits on a modal window. Over THost for the engine (with its own
 // clipboard and a fixed decimal separator), over the desktop's TWidgetHost for the window.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -11,11 +12,13 @@
 template <typename TBase>
 class TRecordingHost : public TBase {
 public:
-  QStringList Messages;       // every ShowMessage text, in order
-  QStringList OpenAnswers;    // next answers of AskOpenFile (empty list: cancel)
-  QStringList SaveAnswers;    // next answers of AskSaveFile (empty list: cancel)
-  QStringList OpenStartDirs;  // the start folder of every open dialog
-  int SaveDialogs = 0;        // how many save dialogs were opened
+  QStringList Messages;                  // every ShowMessage text, in order
+  QStringList OpenAnswers;               // next answers of AskOpenFile (empty list: cancel)
+  QStringList SaveAnswers;               // next answers of AskSaveFile (empty list: cancel)
+  QStringList OpenStartDirs;             // the start folder of every open dialog
+  int SaveDialogs = 0;                   // how many save dialogs were opened
+  QStringList Questions;                 // every AskUnsavedChanges text, in order
+  QList<TUnsavedAnswer> UnsavedAnswers;  // next answers (empty list: Cancel)
 
   void ShowMessage(const QString& text) override { Messages.append(text); }
   QString AskOpenFile(const QString& startDirectory) override {
@@ -25,6 +28,15 @@ public:
   QString AskSaveFile() override {
     ++SaveDialogs;
     return SaveAnswers.isEmpty() ? QString() : SaveAnswers.takeFirst();
+  }
+  QStringList OpenedDocuments;  // every OpenDocument path, in order
+  bool OpenDocument(const QString& path) override {
+    OpenedDocuments.append(path);
+    return true;
+  }
+  TUnsavedAnswer AskUnsavedChanges(const QString& text) override {
+    Questions.append(text);
+    return UnsavedAnswers.isEmpty() ? TUnsavedAnswer::Cancel : UnsavedAnswers.takeFirst();
   }
 };
 

@@ -249,8 +249,7 @@ public:
       Out() << PaneJsonWith(pane, RunJson(params, state, result.Shown, host.Messages)) << Qt::flush;
     } else {
       Err() << MessagesForTerminal(host.Messages) << Qt::flush;
-      if (result.Shown != TForecastShown::None)
-        Out() << RenderPane(pane, parser.value(format)) << Qt::flush;
+      if (!pane.IsEmpty()) Out() << RenderPane(pane, parser.value(format)) << Qt::flush;
     }
     return kExitOk;
   }

@@ -7,6 +7,9 @@
 #include <QString>
 #include <cstdint>
 
+// The answers to a question about unsaved changes.
+enum class TUnsavedAnswer { Save, Discard, Cancel };
+
 class THost {
 public:
   virtual ~THost() = default;
@@ -17,6 +20,19 @@ public:
   virtual QString AskOpenFile(const QString& startDirectory) = 0;
   // The save-file dialog (no filter, no default name); empty means cancelled.
   virtual QString AskSaveFile() = 0;
+  // A modal question with Save, Discard and Cancel buttons. A host that cannot ask keeps
+  // everything: Cancel.
+  virtual TUnsavedAnswer AskUnsavedChanges(const QString& text) {
+    (void)text;
+    return TUnsavedAnswer::Cancel;
+  }
+
+  // Opens a file with the desktop's default application (a manual, an exported workbook);
+  // false when it could not be opened. A host without a desktop opens nothing.
+  virtual bool OpenDocument(const QString& path) {
+    (void)path;
+    return false;
+  }
 
   virtual QString ClipboardText() = 0;
   virtual void SetClipboardText(const QString& text) = 0;

@@ -547,7 +547,7 @@ TSaveOutcome SaveDraws(TLottery& lottery, const QString& memoText, const QString
   const TDrawRows rows = ReadDrawRows(memoText);
   if (!ValidateDraws(rows.Rows, lottery.BallsInDraw, lottery.MaxBall, language, host,
                      rows.RowsWithTooLargeNumbers)) {
-    lottery.Tirazhi.clear();
+    // The loaded history stays for the analyses; the editor keeps the user's text.
     host.ShowMessage(NotSavedMessage(language));
     return TSaveOutcome::Invalid;
   }
@@ -570,6 +570,13 @@ TSaveOutcome SaveDraws(TLottery& lottery, const QString& memoText, const QString
   if (!written) return TSaveOutcome::NotWritten;
   host.ShowMessage(SavedMessage(language));
   return TSaveOutcome::Saved;
+}
+
+QString UnsavedDrawsQuestion(const QString& language) {
+  return Choose(language,
+                u"The draws in the editor have unsaved changes.\rSave them before going on?"_s,
+                u"В редакторе тиражей есть несохранённые изменения.\rСохранить их, прежде чем "
+                u"продолжить?"_s);
 }
 
 QString EditorTextForSave(const QString& plainText) {

@@ -129,7 +129,7 @@ struct TDrawsLoad {
 TDrawsLoad LoadDraws(TLottery& lottery, const QString& path, const QString& language, THost& host);
 
 enum class TSaveOutcome {
-  Invalid,     // the text failed the check: Tirazhi emptied, not-saved message, file untouched
+  Invalid,     // the text failed the check: not-saved message; the file and Tirazhi untouched
   Saved,       // written (to path or to the file chosen in the save dialog); saved message
   NotWritten,  // valid, but neither path nor a dialog choice could be written
 };
@@ -139,6 +139,10 @@ enum class TSaveOutcome {
 // never replaces a file. The caller re-opens the lottery only on Saved.
 TSaveOutcome SaveDraws(TLottery& lottery, const QString& memoText, const QString& path,
                        const QString& language, THost& host);
+
+// The question asked before edits in the draws editor would be replaced by another opening
+// (Save, Discard or Cancel).
+QString UnsavedDrawsQuestion(const QString& language);
 
 // The text a save writes from the draws editor's plain text: its lines, each ended by CR LF
 // as a memo writes them (the empty piece after a last line end gives no line).

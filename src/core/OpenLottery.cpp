@@ -7,14 +7,10 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 QString SelectFileMessage(const QString& language) {
   return IsRussian(language) ? u"Выберите файл с результатами тиражей."_s
                              : u"Select the draw results file."_s;
 }
-
-}  // namespace
 
 TOpenResult OpenLottery(TSettings& settings, THost& host, const QString& dialogStartDir,
                         const TLottery* previous) {

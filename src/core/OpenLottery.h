@@ -22,6 +22,9 @@ struct TOpenResult {
   QString Reopen01Caption;   // new caption of recent entry 1 when a file was chosen, else empty
 };
 
+// Said before the open dialog asks for a draws file.
+QString SelectFileMessage(const QString& language);
+
 // Reads the language, takes the draws file from "Reopen01" (asking for one with the open
 // dialog when it does not exist), reads the lottery from its name, loads and checks the
 // draws, and sets the draw range and lottery class. When the dialog is cancelled, the

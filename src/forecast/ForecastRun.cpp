@@ -299,6 +299,8 @@ TForecastShown ShowForecast(const TLottery& lottery, const TForecastParams& para
   GetPrognozAuto(prognoz, params.Seed);
   if (prognoz.PrognozTable.IsEmpty()) {
     host.ShowMessage(NoForecastMessage(russian));
+    // After a run that kept nothing the statistics show which filter denied it all.
+    AppendFiltersStatistics(pane, state.FiltersStatistic);
     return TForecastShown::None;
   }
   const iArray drawBalls = DrawOf(lottery, prognoz);

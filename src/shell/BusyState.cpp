@@ -97,7 +97,7 @@ static_assert(kBusyControls.size() == 83);
 
 std::span<const char16_t* const> BusyControlNames() { return kBusyControls; }
 
-TSetBusy::TSetBusy(QWidget* window, QWidget* panel) {
+TSetBusy::TSetBusy(QWidget* window, QWidget* panel) : m_focus(QApplication::focusWidget()) {
   (void)panel;  // the override cursor covers the window and all its panels
   if (window != nullptr) {
     for (const char16_t* name : kBusyControls) {
@@ -115,4 +115,6 @@ TSetBusy::~TSetBusy() {
   QApplication::restoreOverrideCursor();
   for (const auto& [control, wasEnabled] : m_enabled)
     if (control) control->setEnabled(wasEnabled);
+  if (m_focus && m_focus->isEnabled() && m_focus->isVisible())
+    m_focus->setFocus(Qt::OtherFocusReason);
 }

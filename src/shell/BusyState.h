@@ -25,4 +25,7 @@ public:
 
 private:
   QList<std::pair<QPointer<QWidget>, bool>> m_enabled;  // control, enabled before
+  // The control the user was typing in: disabling it would hand the keyboard to the next
+  // widget, so it gets the focus back when the work ends.
+  QPointer<QWidget> m_focus;
 };

@@ -5,13 +5,16 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "AnalysisPanel.h"
 #include "PanelAbout.h"
@@ -20,6 +23,7 @@
 #include "PanelPrognoz.h"
 #include "PanelShowResult.h"
 #include "PanelTirazhi.h"
+#include "SessionMemory.h"
 #include "WidgetHost.h"
 #include "core/OpenLottery.h"
 #include "core/ReportPane.h"
@@ -29,12 +33,67 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Controls set anew for every lottery, so not brought back from the last run.
+const QStringList kPerLotteryControls = {u"seNextTira"_s, u"poleSharyEnable"_s, u"seHotColdOkno"_s,
+                                         u"sePositionsNumber"_s};
+
+}  // namespace
+
 TController::TController(TfrmMain& form, TWidgetHost& host)
     : QObject(&form), m_form(form), m_host(host) {
   m_host.SetParent(&form);
   m_work = std::make_unique<TLongWork>(&form, form.ProgressBusy, form.btnBusyCancel);
   connect(m_work.get(), &TLongWork::Finished, this, &TController::WorkFinished);
+  RestoreControlValues(m_form, m_settings, kPerLotteryControls);
   ConnectControls();
+}
+
+void TController::SaveSession() {
+  SaveWindowState(m_form, m_settings);
+  SaveControlValues(m_form, m_settings, kPerLotteryControls);
+}
+
+QString TController::DialogStartDir() const {
+  const QString last = LastDialogFolder(m_settings);
+  return last.isEmpty() ? ExamplesDir() : last;
+}
+
+void TController::UpdateStatus() {
+  const bool russian = IsRussian(m_language);
+  const TLottery& l = m_lottery;
+  QString text;
+  if (l.IsValid())
+    text = (russian ? u"%1 из %2 · %3 тиражей · анализ тиража %4"_s
+                    : u"%1 of %2 · %3 draws · analysed draw %4"_s)
+               .arg(l.BallsInDraw)
+               .arg(l.MaxBall)
+               .arg(GroupThousands(QString::number(l.Tirazhi.size())))
+               .arg(m_form.PanelMain->seNextTira->value());
+  m_form.lbStatus->setText(text);
+}
+
+void TController::CmdManual() {
+  const QString manual = ManualPath();
+  if (!manual.isEmpty() && m_host.OpenDocument(manual)) return;
+  m_host.ShowMessage(IsRussian(m_language)
+                         ? u"Описание \"%1\" не найдено рядом с программой."_s.arg(
+                               QString::fromUtf16(kManualFileName))
+                         : u"The manual \"%1\" is not found beside the program."_s.arg(
+                               QString::fromUtf16(kManualFileName)));
+}
+
+QString TController::ManualPath() {
+  const QDir app(QCoreApplication::applicationDirPath());
+  const QString name = QString::fromUtf16(kManualFileName);
+  QStringList candidates = {app.filePath(name), app.filePath(u"../share/lotrix/"_s + name)};
+#ifdef LOTRIX_MANUAL_BUILD_DIR
+  candidates.append(QString::fromUtf8(LOTRIX_MANUAL_BUILD_DIR) + u'/' + name);
+#endif
+  for (const QString& path : candidates)
+    if (QFileInfo(path).isFile()) return QFileInfo(path).absoluteFilePath();
+  return {};
 }
 
 TController::~TController() = default;
@@ -60,12 +119,12 @@ std::span<const TMenuCommand> TController::MenuCommands() {
   constexpr bool toNewTira = true, keepRange = false;
   // Part of the window, so every command refers to a member; in the menu's order.
   static const TMenuCommand commands[] = {
-      {&M::menuLottoNew, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<0>},
-      {&M::menuReopen01, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<1>},
-      {&M::menuReopen02, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<2>},
-      {&M::menuReopen03, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<3>},
-      {&M::menuReopen04, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<4>},
-      {&M::menuExit, kUnchanged, keepRange, nullptr, 0, &C::CmdExit},
+      {&M::menuLottoNew, kUnchanged, keepRange, nullptr, 0, &C::CmdNewLottery, true},
+      {&M::menuReopen01, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<1>, true},
+      {&M::menuReopen02, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<2>, true},
+      {&M::menuReopen03, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<3>, true},
+      {&M::menuReopen04, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<4>, true},
+      {&M::menuExit, kUnchanged, keepRange, nullptr, 0, &C::CmdExit, true},
       {&M::menuTirazhi, kUnchanged, keepRange, nullptr, 0, &C::CmdDraws},
       {&M::menuTiraMap, aaDrawsMap, toNewTira, u"PanelTiraMap", shEmpty, &C::prRefreshResults},
       {&M::menuHotCold, aaHotCold, toNewTira, u"PanelHotCold", shResult, &C::prRefreshResults},
@@ -100,7 +159,7 @@ std::span<const TMenuCommand> TController::MenuCommands() {
       {&M::menuEven5x36, kUnchanged, toNewTira, u"PanelEven5x36", shResult, nullptr},
       {&M::menuActivity, kUnchanged, toNewTira, u"PanelActivity", shResult, nullptr},
       {&M::menuAbout, kUnchanged, keepRange, nullptr, 0, &C::CmdAbout},
-      {&M::menuLanguage, kUnchanged, keepRange, nullptr, 0, &C::CmdLanguage},
+      {&M::menuLanguage, kUnchanged, keepRange, nullptr, 0, &C::CmdLanguage, true},
   };
   return commands;
 }
@@ -128,8 +187,19 @@ void TController::ConnectControls() {
   for (const TMenuItemDef& item : MenuItems()) {
     if ((item.Flags & mfSubmenu) != 0) continue;
     QAction* action = m_form.Menu.*(item.Member);
-    connect(action, &QAction::triggered, this, [this, action] { prMenuClick(action); });
+    // The manual opens beside whatever is shown; every other command starts afresh.
+    if (item.Member == &TMainMenu::menuManual)
+      connect(action, &QAction::triggered, this, &TController::CmdManual);
+    else
+      connect(action, &QAction::triggered, this, [this, action] { prMenuClick(action); });
   }
+  connect(m_form.actSaveDraws, &QAction::triggered, this, [this] {
+    if (m_work->IsRunning())
+      QApplication::beep();
+    else
+      SaveDraws();
+  });
+  connect(m_form.actRerun, &QAction::triggered, this, &TController::prRefreshResults);
   TPanelMain* main = m_form.PanelMain;
   OnClick(m_form.PanelTirazhi->btnSaveTirazhi, [this] { SaveDraws(); });
   OnClick(main->btnSharyEnableClear, [main] { main->poleSharyEnable->clear(); });
@@ -138,6 +208,7 @@ void TController::ConnectControls() {
   OnClick(main->btnPrognozShow, [this] { ShowForecastCommand(); });
   OnClick(m_form.PanelAbout->btnAboutOK, [this] { m_form.PanelAbout->hide(); });
   connect(main->seNextTira, &QSpinBox::valueChanged, this, &TController::prRefreshResults);
+  connect(main->seNextTira, &QSpinBox::valueChanged, this, &TController::UpdateStatus);
   for (TAnalysisPanel* panel : m_form.AnalysisPanelList()) {
     for (const TPanelButton& button : panel->Buttons())
       OnClick(
@@ -151,9 +222,12 @@ void TController::ConnectControls() {
 
 void TController::FormActivate() {
   prHideAll();
-  // Fill the screen also where no window manager honours the maximised state (Xvfb, kiosk).
-  if (const QScreen* screen = m_form.screen()) m_form.setGeometry(screen->availableGeometry());
-  m_form.showMaximized();
+  // The window as the user left it; a first start fills the screen, also where no window
+  // manager honours the maximised state (Xvfb, kiosk).
+  if (!RestoreWindowState(m_form, m_settings)) {
+    if (const QScreen* screen = m_form.screen()) m_form.setGeometry(screen->availableGeometry());
+    m_form.showMaximized();
+  }
   RecentFiles(1);
 }
 
@@ -172,14 +246,18 @@ void TController::RecentFiles(int operation) {
   const QStringList captions = ::RecentFiles(m_settings, operation);
   QAction* entries[] = {m_form.Menu.menuReopen01, m_form.Menu.menuReopen02,
                         m_form.Menu.menuReopen03, m_form.Menu.menuReopen04};
-  for (int i = 0; i < 4 && i < captions.size(); ++i) entries[i]->setText(captions[i]);
+  for (int i = 0; i < 4 && i < captions.size(); ++i) {
+    entries[i]->setText(captions[i]);
+    entries[i]->setVisible(captions[i].size() > 3);  // "2: " names no file
+  }
   OpenSequence();
 }
 
 void TController::OpenSequence() {
   // A new, empty forecast for the lottery about to be opened.
   m_forecast = std::make_shared<TForecastState>();
-  TOpenResult opened = OpenLottery(m_settings, m_host, ExamplesDir(), &m_lottery);
+  TOpenResult opened = OpenLottery(m_settings, m_host, DialogStartDir(), &m_lottery);
+  if (!opened.Reopen01Caption.isEmpty()) RememberDialogFolder(m_settings, opened.Path);
   m_language = opened.Language;
   if (!opened.Reopen01Caption.isEmpty()) m_form.Menu.menuReopen01->setText(opened.Reopen01Caption);
   m_lottery = std::move(opened.Lottery);
@@ -204,6 +282,8 @@ void TController::OpenSequence() {
   }
   LotterySetup();
   SetAllBallsAvailable();
+  UpdateStatus();
+  m_host.SaveFolder = DialogStartDir();
   prMenuClick(m_form.Menu.menuTirazhi);
 }
 
@@ -262,17 +342,57 @@ void TController::prMenuClick(QAction* item) {
     m_work->Cancel();
     m_work->WaitForFinished();
   }
+  const auto commands = MenuCommands();
+  const auto command = std::find_if(commands.begin(), commands.end(), [&](const TMenuCommand& c) {
+    return m_form.Menu.*(c.Item) == item;
+  });
+  if (command != commands.end() && command->ReplacesEdits && !ConfirmDiscardEdits()) return;
   prHideAll();
-  for (const TMenuCommand& command : MenuCommands()) {
-    if (m_form.Menu.*(command.Item) != item) continue;
-    if (command.Panel != nullptr) ShowCommand(command);
-    if (command.Run != nullptr) (this->*command.Run)();
-    return;
+  if (command != commands.end()) {
+    if (command->Panel != nullptr) ShowCommand(*command);
+    if (command->Run != nullptr) (this->*command->Run)();
   }
   // Every other item (export, research items) only hides the panels for now.
 }
 
 void TController::CmdExit() { m_form.close(); }
+
+void TController::CmdNewLottery() {
+  m_host.ShowMessage(SelectFileMessage(m_language));
+  const QString chosen = m_host.AskOpenFile(DialogStartDir());
+  if (chosen.isEmpty()) {
+    CmdDraws();  // the open lottery and the recent list stay as they were
+    return;
+  }
+  RememberDialogFolder(m_settings, chosen);
+  ::RecentFiles(m_settings, 0);
+  m_settings.WriteSetting(QString::fromUtf16(kSettingReopen[0]), chosen);
+  RecentFiles(1);
+}
+
+bool TController::ConfirmDiscardEdits() {
+  QPlainTextEdit* memo = m_form.PanelTirazhi->MemoTirazhi;
+  if (memo->isReadOnly() || !memo->document()->isModified()) return true;
+  switch (m_host.AskUnsavedChanges(UnsavedDrawsQuestion(m_language))) {
+    case TUnsavedAnswer::Save:
+      return SaveDraws();
+    case TUnsavedAnswer::Discard:
+      memo->document()->setModified(false);
+      return true;
+    case TUnsavedAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool TController::PrepareToClose() {
+  if (m_work->IsRunning()) {
+    m_refreshPending = false;
+    m_work->Cancel();
+    m_work->WaitForFinished();
+  }
+  return ConfirmDiscardEdits();
+}
 
 void TController::CmdDraws() {
   m_form.LayoutPanels();
@@ -339,20 +459,21 @@ bool TController::RunReport(TPaneJob job, QWidget* panel,
         for (const QString& message : result.Messages) m_host.ShowMessage(message);
         if (result.ClipboardWritten) m_host.SetClipboardText(result.ClipboardOut);
         if (finished) finished(result.Cancelled);
+        if (result.Cancelled)
+          m_form.statusBar()->showMessage(IsRussian(m_language) ? u"Отменено."_s : u"Cancelled."_s,
+                                          5000);
         if (!result.Cancelled) m_form.PanelShowResult->ShowDocument(std::move(result.Document));
       },
       panel, QString(), m_host.DecimalSeparator());
 }
 
-void TController::SaveDraws() {
+bool TController::SaveDraws() {
   // An editor holding only the newest draws of a long history would save just those.
-  if (m_form.PanelTirazhi->MemoTirazhi->isReadOnly()) return;
+  if (m_form.PanelTirazhi->MemoTirazhi->isReadOnly()) return false;
   const QString text = EditorTextForSave(m_form.PanelTirazhi->MemoTirazhi->toPlainText());
   const QString path = m_settings.ReadSetting(QString::fromUtf16(kSettingReopen[0]));
-  const TSaveOutcome outcome = ::SaveDraws(m_lottery, text, path, m_language, m_host);
-  if (outcome == TSaveOutcome::Invalid) {
-    m_form.PanelTirazhi->MemoTirazhiUp->clear();
-  } else if (outcome == TSaveOutcome::Saved) {
-    RecentFiles(1);
-  }
+  // Only a successful save re-opens; a refused one keeps the loaded history and the text.
+  if (::SaveDraws(m_lottery, text, path, m_language, m_host) != TSaveOutcome::Saved) return false;
+  RecentFiles(1);
+  return true;
 }

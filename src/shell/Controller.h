@@ -42,6 +42,8 @@ enum TAnalysisCode : int {
   aaTreble = 75,
   aaTest = 99
 };
+// The user guide the file-name message names.
+inline constexpr auto kManualFileName = u"Lotrix. Описание.pdf";
 // A menu command that leaves ActiveAnalysis as it is.
 inline constexpr int kUnchanged = -1;
 
@@ -62,6 +64,7 @@ struct TMenuCommand {
   uint8_t Shows;               // TShows
   void (TController::*Run)();  // prRefreshResults (run the report once), a window command, or
                                // nullptr (the panel waits for its buttons)
+  bool ReplacesEdits = false;  // opens a lottery anew: unsaved edits are asked about first
 };
 
 class TController : public QObject {
@@ -83,6 +86,16 @@ public:
   // Recent-files operation 0..4, then the open sequence.
   void RecentFiles(int operation);
   void OpenSequence();
+
+  // Before the draws editor's unsaved changes would be replaced or closed: asks to save,
+  // discard or cancel; true when the caller may go on (saved or discarded).
+  bool ConfirmDiscardEdits();
+  // Before the window closes: a running report is cancelled; false keeps the window open.
+  bool PrepareToClose();
+  // As the window closes: its geometry and the panels' parameters, for the next run.
+  void SaveSession();
+  // The manual beside the program (or in the build tree); empty when there is none.
+  static QString ManualPath();
 
   int ActiveAnalysis() const { return m_activeAnalysis; }
   const TLottery& Lottery() const { return m_lottery; }
@@ -110,7 +123,13 @@ private:
   // Runs `action` for a click unless work runs (then it beeps).
   void OnClick(QAbstractButton* button, std::function<void()> action);
   void LotterySetup();
-  void SaveDraws();
+  // Saves the draws editor and re-opens the lottery; false when nothing was saved.
+  bool SaveDraws();
+  // The status bar: the lottery, its draw count and the analysed draw.
+  void UpdateStatus();
+  // Help -> Manual and F1: the manual with the desktop's viewer.
+  void CmdManual();
+  QString DialogStartDir() const;
   void SetAllBallsAvailable();
   void ShowCommand(const TMenuCommand& command);
   // Runs the panel's job in the background for the analysed draw (seNextTira).
@@ -118,6 +137,8 @@ private:
   void WorkFinished();
   // The window's own menu commands.
   void CmdExit();
+  // New Lottery: the open dialog first; only a chosen file shifts the recent list.
+  void CmdNewLottery();
   template <int Entry>
   void CmdRecentFile() {
     RecentFiles(Entry);

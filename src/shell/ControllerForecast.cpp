@@ -37,9 +37,13 @@ void TController::RunForecastCommand() {
       m_form.Panel<TPanelPrognoz>(),
       [this, params](bool cancelled) {
         if (cancelled) {
-          // No half result: no forecast, no showing, the fields as the user left them.
+          // No half result: no forecast, no showing, the fields as the user left them; the
+          // pane says that the forecast was cancelled.
           m_forecast = std::make_shared<TForecastState>();
-          m_form.PanelShowResult->Clear();
+          TReportPane cancelledPane;
+          cancelledPane.AddLine(IsRussian(m_language) ? u"Расчет прогноза отменен."_s
+                                                      : u"The forecast was cancelled."_s);
+          m_form.PanelShowResult->ShowPane(cancelledPane);
           return;
         }
         m_form.PanelMain->poleSharyEnable->setText(params->AvailableBalls);

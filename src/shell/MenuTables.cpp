@@ -132,6 +132,8 @@ constexpr std::array kMenu = std::to_array<TMenuItemDef>({
     {&M::menuActivity, u"menuActivity", u"menuResearches", u"Activity", u"Activity", mfNone},
 
     {&M::menuHelp, u"menuHelp", nullptr, u"Help", u"Помощь", mfSubmenu},
+    {&M::menuManual, u"menuManual", u"menuHelp", u"Описание (Manual)", u"Описание (Manual)",
+     mfNone},
     {&M::menuAbout, u"menuAbout", u"menuHelp", u"About", u"О программе", mfNone},
 
     {&M::menuEmpty, u"menuEmpty", nullptr, u"         ", u"         ", mfDisabled},
@@ -154,6 +156,7 @@ constexpr std::array kControlCaptions = std::to_array<TControlCaptionDef>({
     {u"checkFilterAnyRange9", u"Any range 9", u"Произвольный ряд 9"},
     {u"checkTiraMapShowNext", u"Show next", u"Показывать следующие"},
     {u"btnSaveTirazhi", u"Save", u"Сохранить"},
+    {u"btnBusyCancel", u"Cancel", u"Отмена"},
     {u"checkSkipsLastSort", u"Sort", u"Сортировка"},
     {u"checkSkipsLastFiltered", u"Filter", u"Фильтр"},
     {u"Label281", u"History", u"История"},

@@ -35,7 +35,7 @@ struct TMainMenu {
       *menuRain{}, *menuPrognozDouble{}, *menuFilterFromLast{}, *menuSumForBets{},
       *menuIntervalsProf{}, *menuTriplets{}, *menuWinCodes{}, *menuTest{}, *menuEven5x36{},
       *menuActivity{};
-  QAction *menuHelp{}, *menuAbout{};
+  QAction *menuHelp{}, *menuManual{}, *menuAbout{};
   QAction *menuEmpty{}, *menuLanguage{};
 };
 

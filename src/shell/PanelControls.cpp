@@ -22,6 +22,9 @@ QSpinBox* MakeSpinEdit(QWidget* parent, const QString& name, const TSpinEditDef&
   spinEdit->setGeometry(geometry);
   spinEdit->setRange(def.MinValue, def.MaxValue);
   spinEdit->setValue(def.Value);
+  // A typed number counts once it is complete (Enter, leaving the field, the arrows or the
+  // wheel): typing 45 must not run the report for 4 first.
+  spinEdit->setKeyboardTracking(false);
   // The spin box's own text field: typing stops at MaxLength characters.
   if (auto* edit = spinEdit->findChild<QLineEdit*>()) edit->setMaxLength(def.MaxLength);
   return spinEdit;

@@ -20,6 +20,9 @@ TPanelShowResult::TPanelShowResult(QWidget* parent) : QFrame(parent) {
   RichEditShowResult->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEditShowResult->setAcceptRichText(true);
   RichEditShowResult->setUndoRedoEnabled(false);
+  // The pane takes the keyboard only when the user clicks into it (to paste a listing), never
+  // because the control that had it was disabled while a report ran.
+  RichEditShowResult->setFocusPolicy(Qt::ClickFocus);
   hide();
 }
 

@@ -60,6 +60,7 @@ void TPanelTirazhi::ShowDraws(const TDrawsTexts& texts) {
   ShowText(MemoTirazhi, texts.MemoTirazhi);
   ShowText(MemoTirazhiUp, texts.MemoTirazhiUp);
   MemoTirazhi->setReadOnly(texts.Partial());
+  MemoTirazhi->document()->setModified(false);  // what the file holds: nothing to save yet
   btnSaveTirazhi->setEnabled(!texts.Partial());
 }
 

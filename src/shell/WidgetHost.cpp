@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +25,27 @@ QString TWidgetHost::AskOpenFile(const QString& startDirectory) {
 }
 
 QString TWidgetHost::AskSaveFile() { return QFileDialog::getSaveFileName(m_parent); }
+
+TUnsavedAnswer TWidgetHost::AskUnsavedChanges(const QString& text) {
+  QString shown = text;
+  shown.replace(u'\r', u'\n');
+  QMessageBox box(QMessageBox::Question, QApplication::applicationName(), shown,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+  box.setObjectName(u"UnsavedChangesBox"_s);
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return TUnsavedAnswer::Save;
+    case QMessageBox::Discard:
+      return TUnsavedAnswer::Discard;
+    default:
+      return TUnsavedAnswer::Cancel;
+  }
+}
+
+bool TWidgetHost::OpenDocument(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
 
 QString TWidgetHost::ClipboardText() { return QGuiApplication::clipboard()->text(); }
 

@@ -14,11 +14,15 @@ public:
   void ShowMessage(const QString& text) override;
   QString AskOpenFile(const QString& startDirectory) override;
   QString AskSaveFile() override;
+  TUnsavedAnswer AskUnsavedChanges(const QString& text) override;
+  bool OpenDocument(const QString& path) override;
   QString ClipboardText() override;
   void SetClipboardText(const QString& text) override;
   QChar DecimalSeparator() const override;
 
   void SetParent(QWidget* parent) { m_parent = parent; }
+  // Where the save dialog starts (the folder of the last file chosen).
+  QString SaveFolder;
 
 private:
   QPointer<QWidget> m_parent;

@@ -1,6 +1,9 @@
 #include "mainForm.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +19,8 @@
 #include "PanelRegistry.h"
 #include "PanelShowResult.h"
 #include "PanelTirazhi.h"
+#include "QtLanguage.h"
+#include "Tooltips.h"
 #include "core/Lottery.h"
 
 using namespace Qt::StringLiterals;
@@ -34,8 +39,25 @@ TfrmMain::TfrmMain(TWidgetHost& host, QWidget* parent) : QMainWindow(parent) {
   btnBusyCancel = new QPushButton(this);
   btnBusyCancel->setObjectName(u"btnBusyCancel"_s);
   btnBusyCancel->setText(u"Cancel"_s);
+  lbStatus = new QLabel(this);
+  lbStatus->setObjectName(u"lbStatus"_s);
+  statusBar()->addWidget(lbStatus);
   statusBar()->addPermanentWidget(ProgressBusy);
   statusBar()->addPermanentWidget(btnBusyCancel);
+  auto shortcut = [this](const QString& name, const QKeySequence& keys) {
+    auto* action = new QAction(this);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    return action;
+  };
+  // The same keys on every platform (a desktop's own scheme may have no Quit key).
+  actSaveDraws = shortcut(u"actSaveDraws"_s, QKeySequence(Qt::CTRL | Qt::Key_S));
+  actRerun = shortcut(u"actRerun"_s, QKeySequence(Qt::Key_F5));
+  Menu.menuLottoNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  Menu.menuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  Menu.menuManual->setShortcut(QKeySequence(Qt::Key_F1));
 
   m_controller = std::make_unique<TController>(*this, host);
   // FormCreate: at the screen's top-left corner, 340 x 600.
@@ -94,10 +116,24 @@ void TfrmMain::BuildPanels() {
 }
 
 void TfrmMain::SetCaptions(const QString& language) {
+  ApplyQtLanguage(language);
+  QString accelerators;  // the letters the menu bar's items already use
   for (const TMenuItemDef& item : MenuItems()) {
     // The recent-files entries carry their paths; their captions come from the list.
     if (item.Parent != nullptr && QStringView(item.Parent) == u"menuReopen") continue;
-    (Menu.*(item.Member))->setText(CaptionIn(item, language));
+    QString caption = CaptionIn(item, language);
+    // The menu bar's own items get Alt + a letter no other item of the bar has.
+    if (item.Parent == nullptr && (item.Flags & mfDisabled) == 0 &&
+        item.Member != &TMainMenu::menuLanguage) {
+      for (qsizetype i = 0; i < caption.size(); ++i) {
+        const QChar letter = caption[i].toLower();
+        if (!letter.isLetter() || accelerators.contains(letter)) continue;
+        accelerators += letter;
+        caption.insert(i, u'&');
+        break;
+      }
+    }
+    (Menu.*(item.Member))->setText(caption);
   }
   for (const TControlCaptionDef& def : ControlCaptions()) {
     const QString name = QString::fromUtf16(def.Name);
@@ -113,6 +149,7 @@ void TfrmMain::SetCaptions(const QString& language) {
       label->adjustSize();
     }
   }
+  ApplyTooltips(*this, language);
   LayoutPanels();  // label sizes changed
 }
 
@@ -153,6 +190,16 @@ void TfrmMain::PlacePanel(QWidget* panel) {
 void TfrmMain::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   LayoutPanels();  // FormResize
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  // The close box and Exit: unsaved edits are asked about, a running report is cancelled.
+  if (!m_controller->PrepareToClose()) {
+    event->ignore();
+    return;
+  }
+  m_controller->SaveSession();
+  event->accept();
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 #include "MenuTables.h"
 
 class QFrame;
+class QLabel;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -39,6 +40,10 @@ public:
   TPanelAbout* PanelAbout;
   QProgressBar* ProgressBusy;
   QPushButton* btnBusyCancel;
+  QLabel* lbStatus;  // the lottery, its draw count and the analysed draw
+  // Shortcuts without a menu item: Ctrl+S saves the draws, F5 runs the shown report again.
+  QAction* actSaveDraws;
+  QAction* actRerun;
 
   // The analysis panel with this object name (nullptr when there is none).
   TAnalysisPanel* AnalysisPanel(const QString& name) const { return m_panels.value(name); }
@@ -62,6 +67,7 @@ public:
 
 protected:
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
 private:

@@ -564,3 +564,34 @@ void TAnalysisPanelsTest::recognitionTurnsAPastedListingIntoDrawLines() {
   QCOMPARE(app.form->PanelShowResult->Text(),
            u"007142         1  2  3 30 36  7\n007143         4 11 19 27 33  2"_s);
 }
+
+void TAnalysisPanelsTest::typedNumbersRunOnceWhenCompleteAndKeepTheKeyboard() {
+  TRunningApp app;
+  QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+  for (const char16_t* item : {u"menuSummaBalls", u"menuDifference"}) {
+    app.Trigger(QString::fromUtf16(item));
+    app.Settle();
+    auto* history = app.Controller().ActivePanel()->findChild<QSpinBox*>();
+    QVERIFY(history != nullptr && history->objectName().endsWith(u"History"_s));
+    history->setFocus();
+    history->selectAll();
+    const QString before = app.form->PanelShowResult->Text();
+    QTest::keyClicks(history, u"45"_s);
+    // Nothing runs for 4, nothing runs for 45 until the number is complete.
+    QVERIFY(!app.Controller().Work().IsRunning());
+    QCOMPARE(app.form->PanelShowResult->Text(), before);
+    QTest::keyClick(history, Qt::Key_Return);
+    QVERIFY(app.Controller().Work().IsRunning());
+    VerifyPaneShows(app, app.Controller().ActiveAnalysis());
+    QCOMPARE(history->value(), 45);
+    // The keyboard stays in the field: the next digit goes there, not into the pane.
+    QVERIFY(history->isAncestorOf(QApplication::focusWidget()) ||
+            QApplication::focusWidget() == history);
+    const QString report = app.form->PanelShowResult->Text();
+    QTest::keyClicks(QApplication::focusWidget(), u"6"_s);
+    QCOMPARE(app.form->PanelShowResult->Text(), report);
+    QTest::keyClick(history, Qt::Key_Return);
+    app.Settle();
+  }
+  QCOMPARE(app.form->PanelShowResult->RichEditShowResult->focusPolicy(), Qt::ClickFocus);
+}

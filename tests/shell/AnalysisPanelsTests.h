@@ -20,6 +20,7 @@ private Q_SLOTS:
   void changesDuringAReportGiveOneRerunWithTheLastValues();
   void longReportsRunInTheBackground();
   void recognitionTurnsAPastedListingIntoDrawLines();
+  void typedNumbersRunOnceWhenCompleteAndKeepTheKeyboard();
 
 private:
   QTemporaryDir m_dir;

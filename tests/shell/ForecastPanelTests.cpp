@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
@@ -382,7 +383,8 @@ void TForecastPanelTest::cancelLeavesNoResult() {
   QCOMPARE(prognoz.NumCombFiltered, int64_t{0});
   QCOMPARE(prognoz.FiltersStatistics[1], TFilterCount{});
   QVERIFY(app.Controller().Forecast().FiltersStatistic.IsEmpty());
-  QVERIFY(form.PanelShowResult->Text().isEmpty());
+  QCOMPARE(form.PanelShowResult->Text(), u"Расчет прогноза отменен."_s);  // said, not a blank pane
+  QCOMPARE(form.statusBar()->currentMessage(), u"Отменено."_s);
   QCOMPARE(panel->poleFilterChetnie->text(), u" 1 .. 4"_s);
   QCOMPARE(form.PanelMain->poleSharyEnable->text(), AllBallsBackwards());
   for (QWidget* control : BusyControls(form))
@@ -404,6 +406,23 @@ void TForecastPanelTest::cancelLeavesNoResult() {
   const TMainPrognoz& kept = app.Controller().Forecast().MainPrognoz;  // made by the last "New"
   QCOMPARE(kept.ExportTable.RowCount(), int64_t{0});
   QCOMPARE(kept.NumCombFiltered, int64_t{359'856});
+}
+
+void TForecastPanelTest::nothingPassingStillShowsTheFilterStatistics() {
+  TRunningApp app;
+  TfrmMain& form = *app.form;
+  app.Trigger(u"menuPrognozCombi"_s);
+  form.Panel<TPanelPrognoz>()->checkFilterChetnie->setChecked(true);
+  form.Panel<TPanelPrognoz>()->poleFilterChetnie->setText(
+      u"9"_s);  // no 5-ball draw has 9 even balls
+  Click(form.PanelMain->btnPrognozNew);
+  app.Settle();
+  QCOMPARE(app.host.Messages, QStringList{NoForecastMessage(true)});
+  QCOMPARE(app.Controller().Forecast().MainPrognoz.PrognozTable.RowCount(), int64_t{0});
+  // The pane says which filter denied everything.
+  const QString even = LineStartingWith(app, u"Статистика фильтра 01 (Четные):"_s);
+  QVERIFY2(even.contains(u"376.992"_s), qPrintable(even));
+  QVERIFY(!LineStartingWith(app, u"Статистика фильтра 02 (Слипы):"_s).isEmpty());
 }
 
 void TForecastPanelTest::newWhileWorkRunsIsRefused() {

@@ -15,6 +15,7 @@ private Q_SLOTS:
   void newShowsTheForecastAndRewritesTheFields();
   void showRepeatsTheShowing();
   void cancelLeavesNoResult();
+  void nothingPassingStillShowsTheFilterStatistics();
   void newWhileWorkRunsIsRefused();
   void languageSwitchChangesTheAnyRangeCaptions();
   void everyCombinationOf5Of36IsShown();

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QScrollBar>
 #include <QSemaphore>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -51,6 +53,205 @@ QString Setting(const char16_t* name) { return TSettings().ReadSetting(QString::
 
 }  // namespace
 
+void TMainWindowTest::cancelledNewLotteryKeepsTheOpenLottery() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 kept.txt"_s);
+  TSettings settings;
+  settings.WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  TRunningApp app;
+  // Only entry 1 names a file: the empty ones are not shown.
+  QVERIFY(app.Item(u"menuReopen01"_s)->isVisible());
+  for (const QString& empty : {u"menuReopen02"_s, u"menuReopen03"_s, u"menuReopen04"_s})
+    QVERIFY2(!app.Item(empty)->isVisible(), qPrintable(empty));
+
+  app.host.Messages.clear();
+  app.Trigger(u"menuLottoNew"_s);  // the dialog is cancelled
+  QCOMPARE(app.host.Messages,
+           QStringList{kSelectFile});  // no "file not found" for a file never chosen
+  QCOMPARE(app.Controller().Lottery().Tirazhi.size(), size_t{400});
+  QCOMPARE(app.Controller().Lottery().MaxBall, 36);
+  QCOMPARE(Setting(kSettingReopen[0]), file);
+  QCOMPARE(Setting(kSettingReopen[1]), QString());
+  QCOMPARE(app.Item(u"menuReopen01"_s)->text(), u"1: "_s + file);
+  QVERIFY(app.form->PanelTirazhi->isVisible());
+  QCOMPARE(app.form->windowTitle(), u"Lotrix 2.98.2 -- Lottery \"5x36 kept\""_s);
+}
+
+void TMainWindowTest::unsavedEditsAreAskedAboutBeforeTheyGo() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 edited.txt"_s);
+  const QString other = CopyExample(m_dir, u"6x45 korea lotto.txt"_s, u"6x45 other.txt"_s);
+  TSettings settings;
+  settings.WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  settings.WriteSetting(QString::fromUtf16(kSettingReopen[1]), other);
+  TRunningApp app;
+  QPlainTextEdit* memo = app.form->PanelTirazhi->MemoTirazhi;
+  const QString question =
+      u"В редакторе тиражей есть несохранённые изменения.\rСохранить их, прежде "
+      u"чем продолжить?"_s;
+  // Nothing typed: nothing asked.
+  app.Trigger(u"menuTirazhi"_s);
+  QVERIFY(app.host.Questions.isEmpty());
+
+  const QString typed = memo->toPlainText() + u"  401   1 2 3 4 5\n"_s;
+  memo->setPlainText(typed);
+  memo->document()->setModified(true);
+  // Cancel: the recent file is not opened, the text stays.
+  app.Trigger(u"menuReopen02"_s);
+  QCOMPARE(app.host.Questions, QStringList{question});
+  QCOMPARE(app.Controller().Lottery().MaxBall, 36);
+  QCOMPARE(memo->toPlainText(), typed);
+  // The close box and Exit: cancelled, the window stays.
+  QVERIFY(!app.form->close());
+  QVERIFY(app.form->isVisible());
+  app.Trigger(u"menuExit"_s);
+  QVERIFY(app.form->isVisible());
+  // The language switch and New Lottery ask too.
+  app.Trigger(u"menuLanguage"_s);
+  app.Trigger(u"menuLottoNew"_s);
+  QCOMPARE(app.host.Questions.size(), 5);
+  QVERIFY(app.host.OpenStartDirs.isEmpty());  // no dialog was opened
+  QCOMPARE(Setting(kSettingLanguage), u"rus"_s);
+
+  // Save with a faulty text: refused, so the recent file is not opened either.
+  const QString faulty = typed + u"  403   1 2 3 4 5\n"_s;
+  memo->setPlainText(faulty);
+  memo->document()->setModified(true);
+  app.host.UnsavedAnswers = {TUnsavedAnswer::Save};
+  app.Trigger(u"menuReopen02"_s);
+  QCOMPARE(app.Controller().Lottery().MaxBall, 36);
+  QCOMPARE(memo->toPlainText(), faulty);
+  QVERIFY(app.host.Messages.last().startsWith(u"Результаты тиражей не сохранены."_s));
+
+  // Save with a good text: written, then the recent file opens.
+  memo->setPlainText(typed);
+  memo->document()->setModified(true);
+  app.host.UnsavedAnswers = {TUnsavedAnswer::Save};
+  app.Trigger(u"menuReopen02"_s);
+  QVERIFY(ReadBytes(file).contains("  401   1 2 3 4 5"));
+  QCOMPARE(app.Controller().Lottery().MaxBall, 45);
+
+  // Discard: the edits go, the next file opens; the question follows the language.
+  settings.WriteSetting(QString::fromUtf16(kSettingLanguage), u"eng"_s);
+  app.Trigger(u"menuReopen02"_s);  // back to the 5x36 file, in English now
+  memo->setPlainText(memo->toPlainText() + u"x"_s);
+  memo->document()->setModified(true);
+  app.host.UnsavedAnswers = {TUnsavedAnswer::Discard};
+  app.Trigger(u"menuReopen02"_s);
+  QCOMPARE(app.host.Questions.last(),
+           u"The draws in the editor have unsaved changes.\rSave them before going on?"_s);
+  QCOMPARE(app.Controller().Lottery().MaxBall, 45);
+  QVERIFY(!ReadBytes(file).contains("x"));  // the discarded edit was never written
+}
+
+void TMainWindowTest::shortcutsAcceleratorsAndTheStatusBar() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 keys.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  TRunningApp app;
+  QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+  TfrmMain& form = *app.form;
+  // Alt + a letter of its own for every item of the menu bar.
+  QCOMPARE(app.Item(u"menuFile"_s)->text(), u"&Файл"_s);
+  QCOMPARE(app.Item(u"menuTirazhi"_s)->text(), u"&Тиражи"_s);
+  QCOMPARE(app.Item(u"menuProfi"_s)->text(), u"П&рофи"_s);  // П is Прогноз's
+  QCOMPARE(app.Item(u"menuLottoNew"_s)->shortcut(), QKeySequence(u"Ctrl+O"_s));
+  QCOMPARE(app.Item(u"menuExit"_s)->shortcut(), QKeySequence(u"Ctrl+Q"_s));
+  QCOMPARE(app.Item(u"menuManual"_s)->shortcut(), QKeySequence(u"F1"_s));
+
+  // The status bar: the lottery, its draws and the analysed draw.
+  QCOMPARE(form.lbStatus->text(), u"5 из 36 · 400 тиражей · анализ тиража 401"_s);
+  form.PanelMain->seNextTira->setValue(300);
+  QCOMPARE(form.lbStatus->text(), u"5 из 36 · 400 тиражей · анализ тиража 300"_s);
+
+  // F5 runs the shown report again; Ctrl+S saves the draws.
+  app.Trigger(u"menuEven"_s);
+  app.Settle();
+  form.PanelShowResult->Clear();
+  QTest::keyClick(&form, Qt::Key_F5);
+  QVERIFY(app.Controller().Work().IsRunning());
+  app.Settle();
+  QVERIFY(form.PanelShowResult->Text().startsWith(u"Статистика"_s));
+  QPlainTextEdit* memo = form.PanelTirazhi->MemoTirazhi;
+  memo->setPlainText(memo->toPlainText() + u"  401   1 2 3 4 5\n"_s);
+  QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+  QCOMPARE(app.host.Messages.last(), u"Результаты тиражей успешно сохранены."_s);
+  QCOMPARE(app.Controller().Lottery().NewTira, 402);
+  QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+  QVERIFY(!form.isVisible());
+}
+
+void TMainWindowTest::qtTextsAndHintsFollowTheLanguage() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 qt.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  TRunningApp app;
+  auto cancelText = [] {
+    QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    return box.button(QDialogButtonBox::Cancel)->text();
+  };
+  QCOMPARE(cancelText(), u"Отмена"_s);  // Qt's own texts, from Qt's translations
+  QCOMPARE(app.form->btnBusyCancel->text(), u"Отмена"_s);
+  auto* history = app.form->findChild<QSpinBox*>(u"seEvenHistory"_s);
+  QCOMPARE(history->toolTip(), u"Сколько прошлых тиражей охватывают ряд и таблицы (1 .. 9999)"_s);
+  // Every parameter control of the analysis panels has a hint.
+  for (TAnalysisPanel* panel : app.form->AnalysisPanelList())
+    for (QWidget* control : panel->findChildren<QWidget*>()) {
+      const bool parameter =
+          qobject_cast<QSpinBox*>(control) || qobject_cast<QCheckBox*>(control) ||
+          (qobject_cast<QLineEdit*>(control) && !qobject_cast<QSpinBox*>(control->parentWidget()));
+      if (parameter && control->isEnabled())
+        QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
+    }
+
+  app.Trigger(u"menuLanguage"_s);
+  QCOMPARE(cancelText(), u"Cancel"_s);
+  QCOMPARE(app.form->btnBusyCancel->text(), u"Cancel"_s);
+  QCOMPARE(history->toolTip(), u"How many past draws the series and tables cover (1 .. 9999)"_s);
+  QCOMPARE(app.form->lbStatus->text(), u"5 of 36 · 400 draws · analysed draw 401"_s);
+}
+
+void TMainWindowTest::sessionIsRememberedFromOneRunToTheNext() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 session.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  const QRect placed(40, 50, 1000, 700);
+  {
+    TRunningApp app;
+    app.form->showNormal();
+    app.form->setGeometry(placed);
+    app.form->findChild<QSpinBox*>(u"seEvenHistory"_s)->setValue(33);
+    app.form->findChild<QCheckBox*>(u"checkHotColdMarkov"_s)->setChecked(true);
+    app.form->findChild<QLineEdit*>(u"poleFilterSumBalls"_s)->setText(u" 80 .. 90"_s);
+    app.form->PanelMain->seNextTira->setValue(200);
+    QVERIFY(app.form->close());
+  }
+  QVERIFY(!TSettings().ReadSettingAt(u"Software\\Lotrix\\Window"_s, u"Geometry"_s).isEmpty());
+  QCOMPARE(TSettings().ReadSettingAt(u"Software\\Lotrix\\Controls"_s, u"seEvenHistory"_s), u"33"_s);
+  TRunningApp again;
+  QCOMPARE(again.form->geometry(), placed);
+  QCOMPARE(again.form->findChild<QSpinBox*>(u"seEvenHistory"_s)->value(), 33);
+  QVERIFY(again.form->findChild<QCheckBox*>(u"checkHotColdMarkov"_s)->isChecked());
+  QCOMPARE(again.form->findChild<QLineEdit*>(u"poleFilterSumBalls"_s)->text(), u" 80 .. 90"_s);
+  QCOMPARE(again.form->PanelMain->seNextTira->value(), 401);  // set anew for the lottery
+  // The values the settings store defines stay as they were.
+  QCOMPARE(Setting(kSettingReopen[0]), file);
+  QCOMPARE(Setting(kSettingLanguage), u"rus"_s);
+}
+
+void TMainWindowTest::manualOpensFromHelp() {
+  const QString file = CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 help.txt"_s);
+  TSettings().WriteSetting(QString::fromUtf16(kSettingReopen[0]), file);
+  TRunningApp app;
+  QVERIFY(QTest::qWaitForWindowActive(app.form.get()));
+  const QString manual = TController::ManualPath();
+  QVERIFY2(QFileInfo(manual).isFile(), qPrintable(manual));
+  QVERIFY(manual.endsWith(u"/Lotrix. Описание.pdf"_s));
+  QCOMPARE(ReadBytes(manual).left(5), QByteArray("%PDF-"));
+  app.Trigger(u"menuEven"_s);
+  app.Settle();
+  app.Trigger(u"menuManual"_s);
+  QTest::keyClick(app.form.get(), Qt::Key_F1);
+  QCOMPARE(app.host.OpenedDocuments, QStringList({manual, manual}));
+  QVERIFY(app.form->AnalysisPanel(u"PanelEven"_s)->isVisible());  // the manual hides nothing
+  QCOMPARE(app.Item(u"menuManual"_s)->text(), u"Описание (Manual)"_s);
+}
+
 // ---------------------------------------------------------------------------------------
 
 void TMainWindowTest::init() { TSettings().ClearAll(); }
@@ -68,7 +269,7 @@ void TMainWindowTest::firstStartAsksForAFileInTheExamples() {
   QCOMPARE(app.form->windowTitle(), u"Lotrix 2.98.2 -- Lottery \"5x36 first\""_s);
   QVERIFY(app.form->isMaximized());
   // Captions in Russian; the draws panel shows the history.
-  QCOMPARE(app.Item(u"menuFile"_s)->text(), u"Файл"_s);
+  QCOMPARE(app.Item(u"menuFile"_s)->text(), u"&Файл"_s);
   QCOMPARE(app.Item(u"menuLanguage"_s)->text(), u"English"_s);
   QCOMPARE(app.form->PanelTirazhi->lbTirazhi->text(), u"В порядке выпадения"_s);
   QVERIFY(app.form->PanelTirazhi->isVisible());
@@ -96,7 +297,9 @@ void TMainWindowTest::languageSwitchChangesEveryCaptionAndRereadsTheFile() {
   auto verifyCaptions = [&app](const QString& language) {
     for (const TMenuItemDef& item : MenuItems()) {
       if (item.Parent != nullptr && QStringView(item.Parent) == u"menuReopen") continue;
-      QCOMPARE(app.Item(QString::fromUtf16(item.Name))->text(), CaptionIn(item, language));
+      // The menu bar's items carry their Alt letter.
+      QCOMPARE(app.Item(QString::fromUtf16(item.Name))->text().remove(u'&'),
+               CaptionIn(item, language));
     }
     int checked = 0;
     for (const TControlCaptionDef& def : ControlCaptions()) {
@@ -191,8 +394,12 @@ void TMainWindowTest::invalidDrawIsNotSaved() {
                         u"нажмите кнопку Сохранить."_s}));
   QCOMPARE(ReadBytes(file), before);
   QCOMPARE(memo->toPlainText(), typed);  // the editor keeps the user's text
-  QVERIFY(app.form->PanelTirazhi->MemoTirazhiUp->toPlainText().isEmpty());
-  QVERIFY(app.Controller().Lottery().Tirazhi.empty());
+  // The loaded history stays for the analyses, and its ordered view with it.
+  QCOMPARE(app.Controller().Lottery().Tirazhi.size(), size_t{400});
+  QVERIFY(app.form->PanelTirazhi->MemoTirazhiUp->toPlainText().startsWith(u"    1  "_s));
+  app.Trigger(u"menuEven"_s);
+  app.Settle();
+  QVERIFY(app.form->PanelShowResult->Text().contains(u"Четные"_s));
 }
 
 void TMainWindowTest::validEditIsSavedAndReopened() {

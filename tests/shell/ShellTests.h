@@ -18,6 +18,12 @@ private Q_SLOTS:
   void forecastMenusFollowTheLottery();
   void researchMenuNeedsTheAccessCode();
   void menuCommandsShowTheirPanels();
+  void cancelledNewLotteryKeepsTheOpenLottery();
+  void unsavedEditsAreAskedAboutBeforeTheyGo();
+  void shortcutsAcceleratorsAndTheStatusBar();
+  void qtTextsAndHintsFollowTheLanguage();
+  void sessionIsRememberedFromOneRunToTheNext();
+  void manualOpensFromHelp();
 
 private:
   QTemporaryDir m_dir;

@@ -1,0 +1,120 @@
+#include "Tooltips.h"
+
+#include <QSpinBox>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct TTooltipDef {
+  const char16_t* Name;  // the control's object name, or its start when it ends with '*'
+  const char16_t* English;
+  const char16_t* Russian;
+};
+
+constexpr auto kTooltips = std::to_array<TTooltipDef>({
+    {u"seNextTira",
+     u"The draw the reports and the forecast are for: only the draws before it count",
+     u"Тираж, для которого строятся отчёты и прогноз: учитываются только тиражи до него"},
+    {u"poleSharyEnable", u"The balls the forecast may use; empty: every ball",
+     u"Шары, из которых составляется прогноз; пусто: все шары"},
+    {u"btnSharyEnableAll", u"Every ball", u"Все шары"},
+    {u"btnSharyEnableClear", u"Empty the list (every ball)", u"Очистить список (все шары)"},
+    {u"se*History", u"How many past draws the series and tables cover",
+     u"Сколько прошлых тиражей охватывают ряд и таблицы"},
+    {u"seHotColdOkno", u"The past draws whose balls make the hot, warm and cold classes",
+     u"Прошлые тиражи, по шарам которых шары делятся на горячие, тёплые и холодные"},
+    {u"checkHotColdMarkov", u"Add the Markov tables of the three classes",
+     u"Добавить таблицы Маркова трёх классов"},
+    {u"checkHotColdWinCode", u"Add the WinCodes of the history and their frequency",
+     u"Добавить ВинКоды истории и их частоту"},
+    {u"checkHotColdFrequencyTable", u"Add the frequency of the balls of the window",
+     u"Добавить частоту шаров окна"},
+    {u"checkRangeStatStepsSort", u"Sort the gaps after the first one",
+     u"Сортировать шаги после первого"},
+    {u"check*Sort", u"Order the frequency table by count",
+     u"Упорядочить таблицу частот по частоте"},
+    {u"check*Series", u"Show where each value occurs in the series",
+     u"Показать, где встречается каждое значение ряда"},
+    {u"check*SeriesShow", u"Show where each value occurs in the series",
+     u"Показать, где встречается каждое значение ряда"},
+    {u"checkDifferenceWinCode", u"Add the difference codes of the history and their frequency",
+     u"Добавить коды разниц истории и их частоту"},
+    {u"checkDifferenceSource", u"Add the pooled differences and their zones",
+     u"Добавить все разницы окна и их зоны"},
+    {u"seRepeatsCount", u"How many earlier draws make the group a draw repeats from",
+     u"Сколько предыдущих тиражей составляют группу, из которой повторяются шары"},
+    {u"seRepeatsOtstup", u"From a draw back to the newest draw of its group",
+     u"Отступ от тиража до последнего тиража его группы"},
+    {u"seSumForBetsLevel", u"The level the sum of a draw is compared with",
+     u"Уровень, с которым сравнивается сумма тиража"},
+    {u"rbSumForBets*", u"A hit: the sum at or below the level, or at or above it",
+     u"Попадание: сумма не выше уровня или не ниже его"},
+    {u"poleRangeStatSource", u"Any series of numbers, newest first",
+     u"Любой ряд чисел, новые первыми"},
+    {u"checkRangeStatSteps", u"Show the gaps between the occurrences of each value",
+     u"Показать шаги между появлениями каждого значения"},
+    {u"checkRangeStatMarkov", u"Add the Markov table of the series",
+     u"Добавить таблицу Маркова ряда"},
+    {u"btnRangeStatRefresh", u"Run the report for the series (F5)",
+     u"Построить отчёт по ряду (F5)"},
+    {u"btnRangeStatReverse", u"Turn the series round", u"Развернуть ряд"},
+    {u"btnRangeStatClear", u"Empty the series", u"Очистить ряд"},
+    {u"sePrognozNumCombiShow", u"M: how many combinations the automatic selection shows",
+     u"M: сколько комбинаций показывает автовыбор"},
+    {u"cbPrognozAuto", u"Show only the automatic selection", u"Показывать только автовыбор"},
+    {u"btnPrognozNew", u"Walk every combination through the ticked filters",
+     u"Перебрать все комбинации через отмеченные фильтры"},
+    {u"btnPrognozShow", u"Show the last forecast again, with a new selection",
+     u"Показать последний прогноз снова, с новым автовыбором"},
+    {u"poleFilterChetnie", u"Allowed numbers of even balls, e.g. \" 1 .. 4\"",
+     u"Допустимое число чётных шаров, например \" 1 .. 4\""},
+    {u"poleFilterSleepy", u"Allowed numbers of neighbouring pairs, e.g. \" 0 1\"",
+     u"Допустимое число пар соседних шаров, например \" 0 1\""},
+    {u"poleFilterSumBalls", u"Allowed sums, e.g. \" 72 .. 107\"",
+     u"Допустимые суммы, например \" 72 .. 107\""},
+    {u"poleFilterFirstBall", u"Allowed first / last balls, e.g. \" 1 .. 10 / 25 .. 36\"",
+     u"Допустимые первый / последний шары, например \" 1 .. 10 / 25 .. 36\""},
+    {u"poleFilterHotCold", u"Allowed hot/warm/cold codes, X for any digit, e.g. \"212  0XX\"",
+     u"Допустимые коды горячих/тёплых/холодных, X - любая цифра, например \"212  0XX\""},
+    {u"poleFilterDifferences", u"Allowed difference zone codes, X for any digit",
+     u"Допустимые коды зон разниц, X - любая цифра"},
+    {u"poleFilterAnyRange*Win", u"Allowed numbers of balls from the set",
+     u"Допустимое число шаров из набора"},
+    {u"poleFilterAnyRange*", u"A set of balls, e.g. \"1 .. 9\"",
+     u"Набор шаров, например \"1 .. 9\""},
+    {u"checkFilter*", u"Use this filter in the next forecast",
+     u"Учитывать этот фильтр в следующем прогнозе"},
+    {u"btnBasesRecognize", u"Turn the listing pasted into the result pane into draw lines",
+     u"Превратить вставленный в окно результатов список в строки тиражей"},
+});
+
+// "se*History" matches seEvenHistory: the start before '*' and the end after it.
+bool Matches(QStringView pattern, QStringView name) {
+  const qsizetype star = pattern.indexOf(u'*');
+  if (star < 0) return pattern == name;
+  return name.startsWith(pattern.left(star)) && name.endsWith(pattern.mid(star + 1)) &&
+         name.size() >= pattern.size() - 1;
+}
+
+}  // namespace
+
+void ApplyTooltips(QWidget& window, const QString& language) {
+  const bool russian = language == u"rus"_s;
+  for (QWidget* widget : window.findChildren<QWidget*>()) {
+    const QString name = widget->objectName();
+    if (name.isEmpty()) continue;
+    for (const TTooltipDef& def : kTooltips) {
+      if (!Matches(QStringView(def.Name), name)) continue;
+      QString tip = QString::fromUtf16(russian ? def.Russian : def.English);
+      if (auto* spin = qobject_cast<QSpinBox*>(widget))
+        tip += u" ("_s + QString::number(spin->minimum()) + u" .. "_s +
+               QString::number(spin->maximum()) + u')';
+      widget->setToolTip(tip);
+      break;
+    }
+  }
+}
