@@ -1,19 +1,37 @@
 #include "AnalysisPanel.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 TAnalysisPanel::TAnalysisPanel(const QString& name, const QString& caption, QWidget* parent)
-    : QFrame(parent), m_caption(new QLabel(caption, this)) {
+    : QFrame(parent),
+      m_caption(new QLabel(caption, this)),
+      m_body(new QWidget),
+      m_grid(new QGridLayout(m_body)) {
   setObjectName(name);
   setFrameShape(QFrame::StyledPanel);
   setFrameShadow(QFrame::Raised);
   m_caption->setObjectName(name + u"Caption"_s);
-  m_caption->move(8, 2);
-  m_caption->adjustSize();
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(name + u"Scroll"_s);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(m_body);
+  m_body->setObjectName(name + u"Body"_s);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 2, 2, 2);
+  layout->setSpacing(2);
+  layout->addWidget(m_caption);
+  layout->addWidget(scroll, 1);
+  // The controls keep to the top left; the room to their right and below stays free.
+  m_grid->setContentsMargins(8, 4, 8, 4);
+  m_grid->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   hide();
 }
 

@@ -15,6 +15,7 @@
 #include "analyses/Reports.h"
 
 class QAbstractButton;
+class QGridLayout;
 class QLabel;
 class QSpinBox;
 class TLottery;
@@ -54,6 +55,10 @@ Q_SIGNALS:
   void ParametersChanged();
 
 protected:
+  // Where a panel puts its controls: a grid in a scroll area under the caption, so a panel
+  // larger than its room scrolls instead of being cut.
+  QWidget* Body() const { return m_body; }
+  QGridLayout* Grid() const { return m_grid; }
   // Every value change of the spin edit, every toggle of the check box re-runs the job.
   void RerunOnChange(QSpinBox* spinEdit);
   void RerunOnChange(QAbstractButton* checkBox);
@@ -61,6 +66,8 @@ protected:
   void RerunOnClick(QAbstractButton* checkBox);
 
   QLabel* m_caption;
+  QWidget* m_body;
+  QGridLayout* m_grid;
 };
 
 // A panel whose job is a report of the engine's registry, with the parameters its controls

@@ -1,7 +1,10 @@
 #pragma once
-// The layout rule of the main window: where every panel goes for a window of W x H pixels
-// (the window's outer size). A pure computation, so the numbers can be checked on their own;
-// TfrmMain::LayoutPanels applies them on every resize and before a command shows a panel.
+// The placement rule of the main window's panels for a client area of W x H pixels (the
+// window without its menu bar and status bar): the draws panel fills it; PanelMain sits at
+// the top left with the analysis panel (PanelEmpty's place) beside it and the result pane
+// below, 8 pixels apart and from the edges. A pure computation, so the numbers can be checked
+// on their own; TfrmMain::LayoutPanels applies them on every resize and before a command shows
+// a panel. What is inside a panel is laid out by the panel's own Qt layout.
 
 #include <QRect>
 #include <QSize>
@@ -9,24 +12,21 @@
 inline constexpr int kPanelMainWidth = 329;
 inline constexpr int kPanelMainHeight = 249;
 inline constexpr int kPanelTiraMapHeight = 700;
+// The smallest window the panels are laid out for; smaller panels scroll.
+inline constexpr QSize kMinimumWindowSize{640, 480};
 
-// Sizes of the few controls whose size the rule reads.
 struct TLayoutInput {
-  QSize Window;  // W x H, the outer size of the window
+  QSize Client;  // W x H, the client area of the window
   QSize PanelMain{kPanelMainWidth, kPanelMainHeight};
-  int SaveButtonHeight = 25;  // btnSaveTirazhi
-  QSize LabelTirazhi;         // lbTirazhi
-  QSize LabelTirazhiUp;       // lbTirazhiUp
-  int ShowNextHeight = 17;    // checkTiraMapShowNext
+  int ShowNextHeight = 17;  // checkTiraMapShowNext
 };
 
-// Panel rectangles are in the window's client coordinates; the draws controls are relative
-// to PanelTirazhi, RichEditShowResult to PanelShowResult, checkTiraMapShowNext to
-// PanelTiraMap.
+// Panel rectangles are in the client area's coordinates; checkTiraMapShowNext is relative to
+// PanelTiraMap. No rectangle has a negative size.
 struct TPanelLayout {
-  QRect PanelTirazhi, MemoTirazhi, lbTirazhi, MemoTirazhiUp, lbTirazhiUp, btnSaveTirazhi;
-  QRect PanelMain, PanelEmpty;  // every analysis panel takes PanelEmpty's rectangle
-  QRect PanelShowResult, RichEditShowResult;
+  QRect PanelTirazhi;
+  QRect PanelMain, PanelEmpty;  // every placed analysis panel takes PanelEmpty's rectangle
+  QRect PanelShowResult;
   QRect PanelTiraMap, checkTiraMapShowNext;
   QRect PanelAbout;
 };

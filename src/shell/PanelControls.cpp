@@ -1,27 +1,34 @@
 #include "PanelControls.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 
-QLabel* MakePanelLabel(QWidget* parent, const QString& name, const QString& text, int x, int y) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->move(x, y);
-  label->adjustSize();
-  return label;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template <typename TWidget>
+TWidget* Named(TWidget* widget, const QString& name) {
+  widget->setObjectName(name);
+  return widget;
 }
 
-QSpinBox* MakeSpinEdit(QWidget* parent, const QString& name, const TSpinEditDef& def,
-                       const QRect& geometry) {
-  auto* spinEdit = new QSpinBox(parent);
-  spinEdit->setObjectName(name);
-  spinEdit->setGeometry(geometry);
+}  // namespace
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
+  return Named(new QLabel(text, parent), name);
+}
+
+QSpinBox* MakeSpinEdit(QWidget* parent, const QString& name, const TSpinEditDef& def) {
+  auto* spinEdit = Named(new QSpinBox(parent), name);
   spinEdit->setRange(def.MinValue, def.MaxValue);
   spinEdit->setValue(def.Value);
+  spinEdit->setMinimumWidth(80);
   // A typed number counts once it is complete (Enter, leaving the field, the arrows or the
   // wheel): typing 45 must not run the report for 4 first.
   spinEdit->setKeyboardTracking(false);
@@ -35,50 +42,44 @@ int SpinEditMaxLength(const QSpinBox* spinEdit) {
   return edit != nullptr ? edit->maxLength() : 0;
 }
 
-QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& text,
-                        const QRect& geometry, bool checked) {
-  auto* box = new QCheckBox(text, parent);
-  box->setObjectName(name);
-  box->setGeometry(geometry);
+QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& text, bool checked) {
+  auto* box = Named(new QCheckBox(text, parent), name);
   box->setChecked(checked);
   return box;
 }
 
 QRadioButton* MakeRadioButton(QWidget* parent, const QString& name, const QString& text,
-                              const QRect& geometry, bool checked) {
-  auto* button = new QRadioButton(text, parent);
-  button->setObjectName(name);
-  button->setGeometry(geometry);
+                              bool checked) {
+  auto* button = Named(new QRadioButton(text, parent), name);
   button->setChecked(checked);
   return button;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text,
-                        const QRect& geometry) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setGeometry(geometry);
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text) {
+  auto* button = Named(new QPushButton(text, parent), name);
+  button->setMinimumWidth(100);
   return button;
 }
 
-QLineEdit* MakeLineEdit(QWidget* parent, const QString& name, const QRect& geometry) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(name);
-  edit->setGeometry(geometry);
-  return edit;
+QLineEdit* MakeLineEdit(QWidget* parent, const QString& name, const QString& text) {
+  return Named(new QLineEdit(text, parent), name);
 }
 
-THistoryControls MakeHistoryControls(QWidget* parent, const QString& prefix,
-                                     const TSpinEditDef& def, bool russianLabel) {
-  const QString history = prefix + QStringLiteral("History");
+void AddLabelledSpin(QGridLayout* grid, int column, QLabel* russian, QLabel* english,
+                     QSpinBox* spin) {
+  if (russian != nullptr) grid->addWidget(russian, 0, column);
+  if (english != nullptr) grid->addWidget(english, 1, column);
+  grid->addWidget(spin, 2, column, Qt::AlignLeft);
+}
+
+THistoryControls AddHistoryControls(QWidget* parent, QGridLayout* grid, const QString& prefix,
+                                    const TSpinEditDef& def, bool russianLabel) {
+  const QString history = prefix + u"History"_s;
   THistoryControls controls{};
-  if (russianLabel)
-    controls.Russian =
-        MakePanelLabel(parent, QStringLiteral("lb") + history, QStringLiteral("История"), 16, 28);
-  // The English label is lb<Prefix>HistoryEng beside a Russian one, else lb<Prefix>History.
-  controls.English = MakePanelLabel(
-      parent, QStringLiteral("lb") + history + (russianLabel ? QStringLiteral("Eng") : QString()),
-      QStringLiteral("History"), 16, 44);
-  controls.Edit = MakeSpinEdit(parent, QStringLiteral("se") + history, def, QRect(16, 62, 80, 24));
+  if (russianLabel) controls.Russian = MakeLabel(parent, u"lb"_s + history, u"История"_s);
+  controls.English =
+      MakeLabel(parent, u"lb"_s + history + (russianLabel ? u"Eng"_s : QString()), u"History"_s);
+  controls.Edit = MakeSpinEdit(parent, u"se"_s + history, def);
+  AddLabelledSpin(grid, 0, controls.Russian, controls.English, controls.Edit);
   return controls;
 }

@@ -1,12 +1,12 @@
 #pragma once
-// Builders for the controls of the analysis panels: every control gets its object name,
-// its place on the panel and its documented range, so the panel classes read as their
-// parameter tables.
+// Builders for the controls of the analysis panels: every control gets its object name and
+// its documented range; the panel's grid layout places it, so the panel classes read as
+// their parameter tables.
 
-#include <QRect>
 #include <QString>
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,26 +22,29 @@ struct TSpinEditDef {
   int MaxLength;
 };
 
-QLabel* MakePanelLabel(QWidget* parent, const QString& name, const QString& text, int x, int y);
-QSpinBox* MakeSpinEdit(QWidget* parent, const QString& name, const TSpinEditDef& def,
-                       const QRect& geometry);
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text);
+QSpinBox* MakeSpinEdit(QWidget* parent, const QString& name, const TSpinEditDef& def);
 // The number of characters the spin edit's text field accepts.
 int SpinEditMaxLength(const QSpinBox* spinEdit);
 QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& text,
-                        const QRect& geometry, bool checked = false);
+                        bool checked = false);
 QRadioButton* MakeRadioButton(QWidget* parent, const QString& name, const QString& text,
-                              const QRect& geometry, bool checked = false);
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text,
-                        const QRect& geometry);
-QLineEdit* MakeLineEdit(QWidget* parent, const QString& name, const QRect& geometry);
+                              bool checked = false);
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text);
+QLineEdit* MakeLineEdit(QWidget* parent, const QString& name, const QString& text = QString());
 
-// The history length of a report panel: "История" over "History" over the spin edit, named
-// lb<Prefix>History, lb<Prefix>HistoryEng and se<Prefix>History, at the panel's left (with
-// the English label alone, that one is lb<Prefix>History).
+// A spin edit under its labels ("История" over "History"; a null label is left out), in
+// rows 0 to 2 of a grid column.
+void AddLabelledSpin(QGridLayout* grid, int column, QLabel* russian, QLabel* english,
+                     QSpinBox* spin);
+
+// The history length of a report panel: "История", "History" and the spin edit, named
+// lb<Prefix>History, lb<Prefix>HistoryEng and se<Prefix>History (with the English label
+// alone, that one is lb<Prefix>History), in column 0 of the grid.
 struct THistoryControls {
   QLabel* Russian;  // nullptr when the panel shows only the English label
   QLabel* English;
   QSpinBox* Edit;
 };
-THistoryControls MakeHistoryControls(QWidget* parent, const QString& prefix,
-                                     const TSpinEditDef& def, bool russianLabel = true);
+THistoryControls AddHistoryControls(QWidget* parent, QGridLayout* grid, const QString& prefix,
+                                    const TSpinEditDef& def, bool russianLabel = true);

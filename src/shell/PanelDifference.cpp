@@ -1,6 +1,7 @@
 #include "PanelDifference.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QSpinBox>
 
 #include "PanelControls.h"
@@ -9,16 +10,18 @@ using namespace Qt::StringLiterals;
 
 TPanelDifference::TPanelDifference(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
-  const THistoryControls history = MakeHistoryControls(
-      this, u"Difference"_s,
+  QWidget* body = Body();
+  QGridLayout* grid = Grid();
+  const THistoryControls history = AddHistoryControls(
+      body, grid, u"Difference"_s,
       {TDifferencesParams{}.History, kDifferenceHistoryMin, kDifferenceHistoryMax, 4});
   lbDifferenceHistory = history.Russian;
   lbDifferenceHistoryEng = history.English;
   seDifferenceHistory = history.Edit;
-  checkDifferenceWinCode = MakeCheckBox(this, u"checkDifferenceWinCode"_s, u"ВинКод (WinCode)"_s,
-                                        QRect(16, 100, 200, 20));
-  checkDifferenceSource =
-      MakeCheckBox(this, u"checkDifferenceSource"_s, u"Зоны (Zone)"_s, QRect(16, 124, 200, 20));
+  checkDifferenceWinCode = MakeCheckBox(body, u"checkDifferenceWinCode"_s, u"ВинКод (WinCode)"_s);
+  checkDifferenceSource = MakeCheckBox(body, u"checkDifferenceSource"_s, u"Зоны (Zone)"_s);
+  grid->addWidget(checkDifferenceWinCode, 3, 0, 1, 2);
+  grid->addWidget(checkDifferenceSource, 4, 0, 1, 2);
   RerunOnChange(seDifferenceHistory);
   RerunOnChange(checkDifferenceWinCode);
   RerunOnChange(checkDifferenceSource);

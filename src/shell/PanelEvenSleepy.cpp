@@ -1,5 +1,6 @@
 #include "PanelEvenSleepy.h"
 
+#include <QGridLayout>
 #include <QSpinBox>
 
 #include "PanelControls.h"
@@ -25,7 +26,7 @@ TParams HistoryParams(int nextTira, const QSpinBox* history, QChar decimalSepara
 
 TPanelEven::TPanelEven(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
-  const THistoryControls history = MakeHistoryControls(this, u"Even"_s, kHistory);
+  const THistoryControls history = AddHistoryControls(Body(), Grid(), u"Even"_s, kHistory);
   lbEvenHistory = history.Russian;
   lbEvenHistoryEng = history.English;
   seEvenHistory = history.Edit;
@@ -38,7 +39,7 @@ TReportParams TPanelEven::Params(int nextTira, QChar decimalSeparator) const {
 
 TPanelSleepy::TPanelSleepy(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
-  const THistoryControls history = MakeHistoryControls(this, u"Sleepy"_s, kHistory);
+  const THistoryControls history = AddHistoryControls(Body(), Grid(), u"Sleepy"_s, kHistory);
   lbSleepyHistory = history.Russian;
   lbSleepyHistoryEng = history.English;
   seSleepyHistory = history.Edit;

@@ -1,6 +1,7 @@
 #include "PanelFirstLastSum.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -18,14 +19,16 @@ constexpr TSpinEditDef kLevel{kSumForBetsLevelDefault, kSumForBetsLevelMin, kSum
 
 TPanelFirstBall::TPanelFirstBall(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
-  const THistoryControls history = MakeHistoryControls(this, u"FirstBall"_s, kHistory);
+  QWidget* body = Body();
+  QGridLayout* grid = Grid();
+  const THistoryControls history = AddHistoryControls(body, grid, u"FirstBall"_s, kHistory);
   lbFirstBallHistory = history.Russian;
   lbFirstBallHistoryEng = history.English;
   seFirstBallHistory = history.Edit;
-  checkFirstBallSort =
-      MakeCheckBox(this, u"checkFirstBallSort"_s, u"Сортировка (Sort)"_s, QRect(16, 100, 200, 20));
-  checkFirstBallSeriesShow = MakeCheckBox(this, u"checkFirstBallSeriesShow"_s, u"Серия (Series)"_s,
-                                          QRect(16, 124, 200, 20));
+  checkFirstBallSort = MakeCheckBox(body, u"checkFirstBallSort"_s, u"Сортировка (Sort)"_s);
+  checkFirstBallSeriesShow = MakeCheckBox(body, u"checkFirstBallSeriesShow"_s, u"Серия (Series)"_s);
+  grid->addWidget(checkFirstBallSort, 3, 0, 1, 2);
+  grid->addWidget(checkFirstBallSeriesShow, 4, 0, 1, 2);
   RerunOnChange(seFirstBallHistory);
   RerunOnChange(checkFirstBallSort);
   RerunOnChange(checkFirstBallSeriesShow);
@@ -43,12 +46,13 @@ TReportParams TPanelFirstBall::Params(int nextTira, QChar decimalSeparator) cons
 
 TPanelSummaBalls::TPanelSummaBalls(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
-  const THistoryControls history = MakeHistoryControls(this, u"SummaBalls"_s, kHistory);
+  QWidget* body = Body();
+  const THistoryControls history = AddHistoryControls(body, Grid(), u"SummaBalls"_s, kHistory);
   lbSummaBallsHistory = history.Russian;
   lbSummaBallsHistoryEng = history.English;
   seSummaBallsHistory = history.Edit;
-  checkSummaBallsSort = MakeCheckBox(this, u"checkSummaBallsSort"_s, u"Сортировка (Sort)"_s,
-                                     QRect(16, 100, 200, 20), true);
+  checkSummaBallsSort = MakeCheckBox(body, u"checkSummaBallsSort"_s, u"Сортировка (Sort)"_s, true);
+  Grid()->addWidget(checkSummaBallsSort, 3, 0, 1, 2);
   RerunOnChange(seSummaBallsHistory);
   RerunOnChange(checkSummaBallsSort);
 }
@@ -64,15 +68,18 @@ TReportParams TPanelSummaBalls::Params(int nextTira, QChar decimalSeparator) con
 
 TPanelSumForBets::TPanelSumForBets(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
-  const THistoryControls history = MakeHistoryControls(this, u"SumForBets"_s, kHistory, false);
+  QWidget* body = Body();
+  QGridLayout* grid = Grid();
+  const THistoryControls history = AddHistoryControls(body, grid, u"SumForBets"_s, kHistory, false);
   lbSumForBetsHistory = history.English;
   seSumForBetsHistory = history.Edit;
-  lbSumForBetsLevel = MakePanelLabel(this, u"lbSumForBetsLevel"_s, u"Win Level"_s, 120, 44);
-  seSumForBetsLevel = MakeSpinEdit(this, u"seSumForBetsLevel"_s, kLevel, QRect(120, 62, 80, 24));
-  rbSumForBetsLowLevel = MakeRadioButton(this, u"rbSumForBetsLowLevel"_s, u"<= (Low)"_s,
-                                         QRect(224, 56, 120, 20), true);
-  rbSumForBetsHighLevel =
-      MakeRadioButton(this, u"rbSumForBetsHighLevel"_s, u">= (High)"_s, QRect(224, 78, 120, 20));
+  lbSumForBetsLevel = MakeLabel(body, u"lbSumForBetsLevel"_s, u"Win Level"_s);
+  seSumForBetsLevel = MakeSpinEdit(body, u"seSumForBetsLevel"_s, kLevel);
+  AddLabelledSpin(grid, 1, nullptr, lbSumForBetsLevel, seSumForBetsLevel);
+  rbSumForBetsLowLevel = MakeRadioButton(body, u"rbSumForBetsLowLevel"_s, u"<= (Low)"_s, true);
+  rbSumForBetsHighLevel = MakeRadioButton(body, u"rbSumForBetsHighLevel"_s, u">= (High)"_s);
+  grid->addWidget(rbSumForBetsLowLevel, 1, 2);
+  grid->addWidget(rbSumForBetsHighLevel, 2, 2);
   RerunOnChange(seSumForBetsHistory);
 }
 

@@ -1,6 +1,7 @@
 #include "PanelHotCold.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QSpinBox>
 
 #include "PanelControls.h"
@@ -9,23 +10,28 @@ using namespace Qt::StringLiterals;
 
 TPanelHotCold::TPanelHotCold(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
-  const THistoryControls history = MakeHistoryControls(
-      this, u"HotCold"_s, {kHotColdHistoryDefault, kHotColdHistoryMin, kHotColdHistoryMax, 4});
+  QWidget* body = Body();
+  QGridLayout* grid = Grid();
+  const THistoryControls history =
+      AddHistoryControls(body, grid, u"HotCold"_s,
+                         {kHotColdHistoryDefault, kHotColdHistoryMin, kHotColdHistoryMax, 4});
   lbHotColdHistory = history.Russian;
   lbHotColdHistoryEng = history.English;
   seHotColdHistory = history.Edit;
-  lbHotColdOkno = MakePanelLabel(this, u"lbHotColdOkno"_s, u"Окно"_s, 120, 28);
-  lbHotColdOknoEng = MakePanelLabel(this, u"lbHotColdOknoEng"_s, u"Okno"_s, 120, 44);
-  seHotColdOkno = MakeSpinEdit(this, u"seHotColdOkno"_s,
-                               {kHotColdOknoDefault, kHotColdOknoMin, kHotColdOknoMax, 4},
-                               QRect(120, 62, 80, 24));
-  checkHotColdMarkov =
-      MakeCheckBox(this, u"checkHotColdMarkov"_s, u"Цепи Маркова"_s, QRect(16, 100, 200, 20));
-  checkHotColdWinCode =
-      MakeCheckBox(this, u"checkHotColdWinCode"_s, u"ВинКод (WinCode)"_s, QRect(16, 124, 200, 20));
-  checkHotColdFrequencyTable = MakeCheckBox(this, u"checkHotColdFrequencyTable"_s,
-                                            u"Частота (Frequency)"_s, QRect(16, 148, 200, 20));
-  checkHotColdSort = MakeCheckBox(this, u"checkHotColdSort"_s, u"Sort"_s, QRect(224, 148, 100, 20));
+  lbHotColdOkno = MakeLabel(body, u"lbHotColdOkno"_s, u"Окно"_s);
+  lbHotColdOknoEng = MakeLabel(body, u"lbHotColdOknoEng"_s, u"Okno"_s);
+  seHotColdOkno = MakeSpinEdit(body, u"seHotColdOkno"_s,
+                               {kHotColdOknoDefault, kHotColdOknoMin, kHotColdOknoMax, 4});
+  AddLabelledSpin(grid, 1, lbHotColdOkno, lbHotColdOknoEng, seHotColdOkno);
+  checkHotColdMarkov = MakeCheckBox(body, u"checkHotColdMarkov"_s, u"Цепи Маркова"_s);
+  checkHotColdWinCode = MakeCheckBox(body, u"checkHotColdWinCode"_s, u"ВинКод (WinCode)"_s);
+  checkHotColdFrequencyTable =
+      MakeCheckBox(body, u"checkHotColdFrequencyTable"_s, u"Частота (Frequency)"_s);
+  checkHotColdSort = MakeCheckBox(body, u"checkHotColdSort"_s, u"Sort"_s);
+  grid->addWidget(checkHotColdMarkov, 3, 0, 1, 2);
+  grid->addWidget(checkHotColdWinCode, 4, 0, 1, 2);
+  grid->addWidget(checkHotColdFrequencyTable, 5, 0, 1, 2);
+  grid->addWidget(checkHotColdSort, 5, 2);
 
   RerunOnChange(seHotColdHistory);
   RerunOnChange(seHotColdOkno);

@@ -1,5 +1,6 @@
 #include "PanelLastTira.h"
 
+#include <QGridLayout>
 #include <QSpinBox>
 
 #include "PanelControls.h"
@@ -9,22 +10,23 @@ using namespace Qt::StringLiterals;
 TPanelLastTira::TPanelLastTira(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
   const TRepeatsParams defaults;
-  const THistoryControls history = MakeHistoryControls(
-      this, u"Repeats"_s, {defaults.History, kRepeatsHistoryMin, kRepeatsHistoryMax, 4});
+  QWidget* body = Body();
+  QGridLayout* grid = Grid();
+  const THistoryControls history = AddHistoryControls(
+      body, grid, u"Repeats"_s, {defaults.History, kRepeatsHistoryMin, kRepeatsHistoryMax, 4});
   lbRepeatsHistory = history.Russian;
   lbRepeatsHistoryEng = history.English;
   seRepeatsHistory = history.Edit;
-  lbRepeatsCount = MakePanelLabel(this, u"lbRepeatsCount"_s, u"Число тиражей"_s, 120, 28);
-  lbRepeatsCountEng =
-      MakePanelLabel(this, u"lbRepeatsCountEng"_s, u"Number of the Draws"_s, 120, 44);
-  seRepeatsCount =
-      MakeSpinEdit(this, u"seRepeatsCount"_s,
-                   {defaults.Count, kRepeatsCountMin, kRepeatsCountMax, 2}, QRect(120, 62, 80, 24));
-  lbRepeatsOtstup = MakePanelLabel(this, u"lbRepeatsOtstup"_s, u"Отступ"_s, 264, 28);
-  lbRepeatsOtstupEng = MakePanelLabel(this, u"lbRepeatsOtstupEng"_s, u"Indent"_s, 264, 44);
-  seRepeatsOtstup = MakeSpinEdit(this, u"seRepeatsOtstup"_s,
-                                 {defaults.Otstup, kRepeatsOtstupMin, kRepeatsOtstupMax, 3},
-                                 QRect(264, 62, 80, 24));
+  lbRepeatsCount = MakeLabel(body, u"lbRepeatsCount"_s, u"Число тиражей"_s);
+  lbRepeatsCountEng = MakeLabel(body, u"lbRepeatsCountEng"_s, u"Number of the Draws"_s);
+  seRepeatsCount = MakeSpinEdit(body, u"seRepeatsCount"_s,
+                                {defaults.Count, kRepeatsCountMin, kRepeatsCountMax, 2});
+  AddLabelledSpin(grid, 1, lbRepeatsCount, lbRepeatsCountEng, seRepeatsCount);
+  lbRepeatsOtstup = MakeLabel(body, u"lbRepeatsOtstup"_s, u"Отступ"_s);
+  lbRepeatsOtstupEng = MakeLabel(body, u"lbRepeatsOtstupEng"_s, u"Indent"_s);
+  seRepeatsOtstup = MakeSpinEdit(body, u"seRepeatsOtstup"_s,
+                                 {defaults.Otstup, kRepeatsOtstupMin, kRepeatsOtstupMax, 3});
+  AddLabelledSpin(grid, 2, lbRepeatsOtstup, lbRepeatsOtstupEng, seRepeatsOtstup);
   RerunOnChange(seRepeatsHistory);
   RerunOnChange(seRepeatsCount);
   RerunOnChange(seRepeatsOtstup);

@@ -61,9 +61,10 @@ TPanelMain::TPanelMain(QWidget* parent) : QFrame(parent) {
   btnPrognozShow->setGeometry(96, 176, 70, 26);
   Label239 = MakeLabel(this, u"Label239"_s, u"Число прогнозов"_s, 186, 160);
   Label240 = MakeLabel(this, u"Label240"_s, u"Forecasts number"_s, 186, 174);
-  sePrognozNumCombiShow = MakeSpinEdit(
-      this, u"sePrognozNumCombiShow"_s,
-      {kNumCombiShowDefault, kNumCombiShowMin, kNumCombiShowMax, 3}, QRect(186, 192, 70, 24));
+  sePrognozNumCombiShow =
+      MakeSpinEdit(this, u"sePrognozNumCombiShow"_s,
+                   {kNumCombiShowDefault, kNumCombiShowMin, kNumCombiShowMax, 3});
+  sePrognozNumCombiShow->setGeometry(186, 192, 70, 24);
   cbPrognozAuto = Make<QCheckBox>(this, u"cbPrognozAuto"_s);
   cbPrognozAuto->setGeometry(16, 214, 20, 20);
   Label241 = MakeLabel(this, u"Label241"_s, u"Автовыбор (Auto choise)"_s, 40, 216);

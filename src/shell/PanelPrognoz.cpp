@@ -1,6 +1,7 @@
 #include "PanelPrognoz.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -10,71 +11,56 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLineEdit* MakeField(QWidget* parent, const QString& name, const QString& text,
-                     const QRect& geometry) {
-  auto* field = new QLineEdit(text, parent);
-  field->setObjectName(name);
-  field->setGeometry(geometry);
-  return field;
-}
-
 TFilterField FieldOf(const QCheckBox* box, const QLineEdit* field) {
   return {box->isChecked(), field->text()};
 }
 
-// Rows of the panel: the six filters on the left, the ten any-range filters on the right.
-constexpr int kTop = 26;
-constexpr int kRowStep = 22;
-constexpr int kRowHeight = 20;
-constexpr int kRangeLeft = 440;
-
-// A label on the row starting at `top`, centred on its height.
-QLabel* MakeRowLabel(QWidget* parent, const QString& name, const QString& text, int x, int top) {
-  QLabel* label = MakePanelLabel(parent, name, text, x, top);
-  label->move(x, top + (kRowHeight - label->height()) / 2);
-  return label;
-}
-
-QRect LeftBox(int row) { return QRect(12, kTop + row * 36, 250, kRowHeight); }
-QRect LeftField(int row) { return QRect(268, kTop + row * 36, 150, kRowHeight); }
+// The grid's columns: the six filters on the left (check box, its English label, field), a
+// gap, the ten any-range filters on the right (check box, set, "Win", numbers).
+enum : int { kBox, kBoxLabel, kField, kGap, kRangeBox, kRangeField, kWinLabel, kWinField };
 
 }  // namespace
 
 TPanelPrognoz::TPanelPrognoz(const QString& name, const QString& caption, QWidget* parent)
     : TAnalysisPanel(name, caption, parent) {
   const TPrognozFields defaults;
-  checkFilterChetnie = MakeCheckBox(this, u"checkFilterChetnie"_s, u"Четные"_s, LeftBox(0));
-  checkFilterChetnie->setFixedWidth(checkFilterChetnie->sizeHint().width());
-  lbFilterChetnie =
-      MakeRowLabel(this, u"lbFilterChetnie"_s, u"(Even)"_s,
-                   LeftBox(0).left() + checkFilterChetnie->width() + 4, LeftBox(0).top());
-  poleFilterChetnie = MakeField(this, u"poleFilterChetnie"_s, defaults.Chetnie.Text, LeftField(0));
-
-  checkFilterSleepy = MakeCheckBox(this, u"checkFilterSleepy"_s, u"Слипы"_s, LeftBox(1));
-  checkFilterSleepy->setFixedWidth(checkFilterSleepy->sizeHint().width());
-  lbFilterSleepy =
-      MakeRowLabel(this, u"lbFilterSleepy"_s, u"(Consecutive)"_s,
-                   LeftBox(1).left() + checkFilterSleepy->width() + 4, LeftBox(1).top());
-  poleFilterSleepy = MakeField(this, u"poleFilterSleepy"_s, defaults.Sleepy.Text, LeftField(1));
-
-  checkFilterSumBalls =
-      MakeCheckBox(this, u"checkFilterSumBalls"_s, u"Сумма Шаров (Sum)"_s, LeftBox(2));
-  poleFilterSumBalls =
-      MakeField(this, u"poleFilterSumBalls"_s, defaults.SumBalls.Text, LeftField(2));
-
-  checkFilterFirstBall = MakeCheckBox(this, u"checkFilterFirstBall"_s,
-                                      u"Первый / Последний (First / Last ball)"_s, LeftBox(3));
-  poleFilterFirstBall =
-      MakeField(this, u"poleFilterFirstBall"_s, defaults.FirstBall.Text, LeftField(3));
-
+  QWidget* body = Body();
+  QGridLayout* grid = Grid();
+  // Ten rows of the any-range filters fit PanelMain's height when every row is 20 pixels.
+  grid->setVerticalSpacing(2);
+  grid->setContentsMargins(8, 0, 8, 0);
+  grid->setColumnMinimumWidth(kGap, 16);
+  // One row per filter; the first two carry an English label beside their box.
+  auto leftRow = [&](int row, QCheckBox* box, QLabel* label, QLineEdit* field) {
+    grid->addWidget(box, row, kBox, 1, label ? 1 : 2);
+    if (label) grid->addWidget(label, row, kBoxLabel);
+    grid->addWidget(field, row, kField);
+    field->setMinimumWidth(150);
+    field->setFixedHeight(20);
+  };
+  checkFilterChetnie = MakeCheckBox(body, u"checkFilterChetnie"_s, u"Четные"_s);
+  lbFilterChetnie = MakeLabel(body, u"lbFilterChetnie"_s, u"(Even)"_s);
+  poleFilterChetnie = MakeLineEdit(body, u"poleFilterChetnie"_s, defaults.Chetnie.Text);
+  leftRow(0, checkFilterChetnie, lbFilterChetnie, poleFilterChetnie);
+  checkFilterSleepy = MakeCheckBox(body, u"checkFilterSleepy"_s, u"Слипы"_s);
+  lbFilterSleepy = MakeLabel(body, u"lbFilterSleepy"_s, u"(Consecutive)"_s);
+  poleFilterSleepy = MakeLineEdit(body, u"poleFilterSleepy"_s, defaults.Sleepy.Text);
+  leftRow(1, checkFilterSleepy, lbFilterSleepy, poleFilterSleepy);
+  checkFilterSumBalls = MakeCheckBox(body, u"checkFilterSumBalls"_s, u"Сумма Шаров (Sum)"_s);
+  poleFilterSumBalls = MakeLineEdit(body, u"poleFilterSumBalls"_s, defaults.SumBalls.Text);
+  leftRow(2, checkFilterSumBalls, nullptr, poleFilterSumBalls);
+  checkFilterFirstBall =
+      MakeCheckBox(body, u"checkFilterFirstBall"_s, u"Первый / Последний (First / Last ball)"_s);
+  poleFilterFirstBall = MakeLineEdit(body, u"poleFilterFirstBall"_s, defaults.FirstBall.Text);
+  leftRow(3, checkFilterFirstBall, nullptr, poleFilterFirstBall);
   checkFilterHotCold =
-      MakeCheckBox(this, u"checkFilterHotCold"_s, u"Горячие / Холодные (Hot / Cold)"_s, LeftBox(4));
-  poleFilterHotCold = MakeField(this, u"poleFilterHotCold"_s, defaults.HotCold.Text, LeftField(4));
-
+      MakeCheckBox(body, u"checkFilterHotCold"_s, u"Горячие / Холодные (Hot / Cold)"_s);
+  poleFilterHotCold = MakeLineEdit(body, u"poleFilterHotCold"_s, defaults.HotCold.Text);
+  leftRow(4, checkFilterHotCold, nullptr, poleFilterHotCold);
   checkFilterDifferences =
-      MakeCheckBox(this, u"checkFilterDifferences"_s, u"Разницы (Differences)"_s, LeftBox(5));
-  poleFilterDifferences =
-      MakeField(this, u"poleFilterDifferences"_s, defaults.Differences.Text, LeftField(5));
+      MakeCheckBox(body, u"checkFilterDifferences"_s, u"Разницы (Differences)"_s);
+  poleFilterDifferences = MakeLineEdit(body, u"poleFilterDifferences"_s, defaults.Differences.Text);
+  leftRow(5, checkFilterDifferences, nullptr, poleFilterDifferences);
 
   BuildAnyRange(0, checkFilterAnyRange0, poleFilterAnyRange0, lbFilterAnyRange0Win,
                 poleFilterAnyRange0Win);
@@ -103,16 +89,21 @@ void TPanelPrognoz::BuildAnyRange(int i, QCheckBox*& box, QLineEdit*& field, QLa
   const TPrognozFields defaults;
   const QString n = QString::number(i);
   const size_t index = static_cast<size_t>(i);
-  const int y = kTop + i * kRowStep;
+  QWidget* body = Body();
   // The caption follows the language (set with the other captions at every opening).
-  box = MakeCheckBox(this, u"checkFilterAnyRange"_s + n, u"Произвольный ряд "_s + n,
-                     QRect(kRangeLeft, y, 150, kRowHeight));
-  field = MakeField(this, u"poleFilterAnyRange"_s + n, defaults.AnyRange[index].Text,
-                    QRect(kRangeLeft + 154, y, 160, kRowHeight));
-  winLabel =
-      MakeRowLabel(this, u"lbFilterAnyRange"_s + n + u"Win"_s, u"Win"_s, kRangeLeft + 320, y);
-  winField = MakeField(this, u"poleFilterAnyRange"_s + n + u"Win"_s, defaults.AnyRangeWin[index],
-                       QRect(kRangeLeft + 348, y, 80, kRowHeight));
+  box = MakeCheckBox(body, u"checkFilterAnyRange"_s + n, u"Произвольный ряд "_s + n);
+  field = MakeLineEdit(body, u"poleFilterAnyRange"_s + n, defaults.AnyRange[index].Text);
+  field->setMinimumWidth(150);
+  field->setFixedHeight(20);
+  winLabel = MakeLabel(body, u"lbFilterAnyRange"_s + n + u"Win"_s, u"Win"_s);
+  winField =
+      MakeLineEdit(body, u"poleFilterAnyRange"_s + n + u"Win"_s, defaults.AnyRangeWin[index]);
+  winField->setMinimumWidth(80);
+  winField->setFixedHeight(20);
+  Grid()->addWidget(box, i, kRangeBox);
+  Grid()->addWidget(field, i, kRangeField);
+  Grid()->addWidget(winLabel, i, kWinLabel);
+  Grid()->addWidget(winField, i, kWinField);
 }
 
 std::array<QCheckBox*, 10> TPanelPrognoz::AnyRangeBoxes() const {

@@ -1,6 +1,7 @@
 #include "PanelRangeStat.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,24 +12,30 @@ using namespace Qt::StringLiterals;
 
 TPanelRangeStat::TPanelRangeStat(const QString& name, const QString& caption, QWidget* parent)
     : TReportPanel(name, caption, parent) {
-  Label287 = MakePanelLabel(this, u"Label287"_s, u"<-- <-- Исходный ряд <-- <--"_s, 16, 28);
-  poleRangeStatSource = MakeLineEdit(this, u"poleRangeStatSource"_s, QRect(16, 48, 560, 24));
-  btnRangeStatClear = MakeButton(this, u"btnRangeStatClear"_s, u"X"_s, QRect(580, 48, 32, 24));
-  btnRangeStatReverse =
-      MakeButton(this, u"btnRangeStatReverse"_s, u"Реверс"_s, QRect(16, 80, 100, 26));
-  btnRangeStatRefresh =
-      MakeButton(this, u"btnRangeStatRefresh"_s, u"Обновить"_s, QRect(124, 80, 100, 26));
-
-  checkRangeStatSort =
-      MakeCheckBox(this, u"checkRangeStatSort"_s, u"Сортировать"_s, QRect(16, 116, 160, 20));
-  checkRangeStatSeries =
-      MakeCheckBox(this, u"checkRangeStatSeries"_s, u"Серия"_s, QRect(16, 140, 160, 20));
-  checkRangeStatSteps =
-      MakeCheckBox(this, u"checkRangeStatSteps"_s, u"Шаги"_s, QRect(16, 164, 100, 20));
-  checkRangeStatStepsSort =
-      MakeCheckBox(this, u"checkRangeStatStepsSort"_s, u"Сортировать"_s, QRect(124, 164, 160, 20));
-  checkRangeStatMarkov =
-      MakeCheckBox(this, u"checkRangeStatMarkov"_s, u"Цепи Маркова"_s, QRect(16, 188, 200, 20));
+  QWidget* body = Body();
+  QGridLayout* grid = Grid();
+  Label287 = MakeLabel(body, u"Label287"_s, u"<-- <-- Исходный ряд <-- <--"_s);
+  poleRangeStatSource = MakeLineEdit(body, u"poleRangeStatSource"_s);
+  poleRangeStatSource->setMinimumWidth(420);
+  btnRangeStatClear = MakeButton(body, u"btnRangeStatClear"_s, u"X"_s);
+  btnRangeStatClear->setMinimumWidth(32);
+  btnRangeStatReverse = MakeButton(body, u"btnRangeStatReverse"_s, u"Реверс"_s);
+  btnRangeStatRefresh = MakeButton(body, u"btnRangeStatRefresh"_s, u"Обновить"_s);
+  checkRangeStatSort = MakeCheckBox(body, u"checkRangeStatSort"_s, u"Сортировать"_s);
+  checkRangeStatSeries = MakeCheckBox(body, u"checkRangeStatSeries"_s, u"Серия"_s);
+  checkRangeStatSteps = MakeCheckBox(body, u"checkRangeStatSteps"_s, u"Шаги"_s);
+  checkRangeStatStepsSort = MakeCheckBox(body, u"checkRangeStatStepsSort"_s, u"Сортировать"_s);
+  checkRangeStatMarkov = MakeCheckBox(body, u"checkRangeStatMarkov"_s, u"Цепи Маркова"_s);
+  grid->addWidget(Label287, 0, 0, 1, 3);
+  grid->addWidget(poleRangeStatSource, 1, 0, 1, 3);
+  grid->addWidget(btnRangeStatClear, 1, 3);
+  grid->addWidget(btnRangeStatReverse, 2, 0);
+  grid->addWidget(btnRangeStatRefresh, 2, 1);
+  grid->addWidget(checkRangeStatSort, 3, 0);
+  grid->addWidget(checkRangeStatSeries, 4, 0);
+  grid->addWidget(checkRangeStatSteps, 5, 0);
+  grid->addWidget(checkRangeStatStepsSort, 5, 1);
+  grid->addWidget(checkRangeStatMarkov, 6, 0);
   // The switches re-run the report when clicked; a new series waits for Refresh.
   for (QCheckBox* box : {checkRangeStatSort, checkRangeStatSeries, checkRangeStatSteps,
                          checkRangeStatStepsSort, checkRangeStatMarkov})

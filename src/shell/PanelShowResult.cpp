@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 #include "PaneDocument.h"
 
@@ -23,6 +24,9 @@ TPanelShowResult::TPanelShowResult(QWidget* parent) : QFrame(parent) {
   // The pane takes the keyboard only when the user clicks into it (to paste a listing), never
   // because the control that had it was disabled while a report ran.
   RichEditShowResult->setFocusPolicy(Qt::ClickFocus);
+  auto* layout = new QVBoxLayout(this);  // the pane fills its panel with an 8-pixel margin
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->addWidget(RichEditShowResult);
   hide();
 }
 

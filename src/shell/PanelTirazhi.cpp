@@ -1,11 +1,11 @@
 #include "PanelTirazhi.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "Layout.h"
 #include "PaneDocument.h"
 #include "core/Lottery.h"
 
@@ -36,7 +36,6 @@ TPanelTirazhi::TPanelTirazhi(QWidget* parent) : QFrame(parent) {
   setFrameShape(QFrame::StyledPanel);
   m_title = new QLabel(this);
   m_title->setObjectName(u"PanelTirazhiCaption"_s);
-  m_title->move(8, 4);
   MemoTirazhi = MakeMemo(this, u"MemoTirazhi"_s);
   MemoTirazhiUp = MakeMemo(this, u"MemoTirazhiUp"_s);
   lbTirazhi = new QLabel(this);
@@ -45,7 +44,19 @@ TPanelTirazhi::TPanelTirazhi(QWidget* parent) : QFrame(parent) {
   lbTirazhiUp->setObjectName(u"lbTirazhiUp"_s);
   btnSaveTirazhi = new QPushButton(this);
   btnSaveTirazhi->setObjectName(u"btnSaveTirazhi"_s);
-  btnSaveTirazhi->resize(100, 25);
+  btnSaveTirazhi->setMinimumWidth(100);
+  // The two lists share the width and take the height; each label sits over its list's
+  // right edge, the Save button under the first list.
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(16, 4, 16, 8);
+  grid->setHorizontalSpacing(24);
+  grid->addWidget(m_title, 0, 0, 1, 2);
+  grid->addWidget(lbTirazhi, 1, 0, Qt::AlignRight);
+  grid->addWidget(lbTirazhiUp, 1, 1, Qt::AlignRight);
+  grid->addWidget(MemoTirazhi, 2, 0);
+  grid->addWidget(MemoTirazhiUp, 2, 1);
+  grid->addWidget(btnSaveTirazhi, 3, 0, Qt::AlignLeft);
+  grid->setRowStretch(2, 1);
   hide();
 }
 
@@ -62,12 +73,4 @@ void TPanelTirazhi::ShowDraws(const TDrawsTexts& texts) {
   MemoTirazhi->setReadOnly(texts.Partial());
   MemoTirazhi->document()->setModified(false);  // what the file holds: nothing to save yet
   btnSaveTirazhi->setEnabled(!texts.Partial());
-}
-
-void TPanelTirazhi::ApplyLayout(const TPanelLayout& layout) {
-  MemoTirazhi->setGeometry(layout.MemoTirazhi);
-  MemoTirazhiUp->setGeometry(layout.MemoTirazhiUp);
-  lbTirazhi->setGeometry(layout.lbTirazhi);
-  lbTirazhiUp->setGeometry(layout.lbTirazhiUp);
-  btnSaveTirazhi->move(layout.btnSaveTirazhi.topLeft());
 }

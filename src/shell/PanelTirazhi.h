@@ -8,7 +8,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 struct TDrawsTexts;
-struct TPanelLayout;
 
 class TPanelTirazhi : public QFrame {
   Q_OBJECT
@@ -20,8 +19,6 @@ public:
   // Replaces both editors' texts; the caret goes to the end so the latest draws show. Only
   // part of a long history: the editor is read-only and cannot be saved.
   void ShowDraws(const TDrawsTexts& texts);
-  // Places the controls by the window's layout (coordinates relative to this panel).
-  void ApplyLayout(const TPanelLayout& layout);
 
   QLabel* m_title;
   QPlainTextEdit* MemoTirazhi;

@@ -1,5 +1,6 @@
 #include "PanelUpload.h"
 
+#include <QGridLayout>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -9,20 +10,23 @@ using namespace Qt::StringLiterals;
 
 TPanelUpload::TPanelUpload(const QString& name, const QString& caption, QWidget* parent)
     : TAnalysisPanel(name, caption, parent) {
-  rbBasesUpload01 = MakeRadioButton(this, u"rbBasesUpload01"_s, u"5 x 36 Столото (Россия)"_s,
-                                    QRect(16, 28, 220, 20), true);
-  rbBasesUpload02 = MakeRadioButton(this, u"rbBasesUpload02"_s, u"6 x 45 Столото (Россия)"_s,
-                                    QRect(16, 52, 220, 20));
-  rbBasesUpload03 =
-      MakeRadioButton(this, u"rbBasesUpload03"_s, u"7 x 49 Irish 49s"_s, QRect(16, 76, 220, 20));
-  rbBasesUpload04 =
-      MakeRadioButton(this, u"rbBasesUpload04"_s, u"20 x 80 KENO UNL"_s, QRect(16, 100, 220, 20));
+  QWidget* body = Body();
+  QGridLayout* grid = Grid();
+  rbBasesUpload01 = MakeRadioButton(body, u"rbBasesUpload01"_s, u"5 x 36 Столото (Россия)"_s, true);
+  rbBasesUpload02 = MakeRadioButton(body, u"rbBasesUpload02"_s, u"6 x 45 Столото (Россия)"_s);
+  rbBasesUpload03 = MakeRadioButton(body, u"rbBasesUpload03"_s, u"7 x 49 Irish 49s"_s);
+  rbBasesUpload04 = MakeRadioButton(body, u"rbBasesUpload04"_s, u"20 x 80 KENO UNL"_s);
   rbBasesUpload03->setEnabled(false);
   rbBasesUpload04->setEnabled(false);
-  btnBasesRecognize =
-      MakeButton(this, u"btnBasesRecognize"_s, u"Распознать"_s, QRect(260, 28, 100, 28));
-  btnBasesUpload = MakeButton(this, u"btnBasesUpload"_s, u"Загрузить"_s, QRect(260, 64, 100, 28));
+  btnBasesRecognize = MakeButton(body, u"btnBasesRecognize"_s, u"Распознать"_s);
+  btnBasesUpload = MakeButton(body, u"btnBasesUpload"_s, u"Загрузить"_s);
   btnBasesUpload->setEnabled(false);
+  grid->addWidget(rbBasesUpload01, 0, 0);
+  grid->addWidget(rbBasesUpload02, 1, 0);
+  grid->addWidget(rbBasesUpload03, 2, 0);
+  grid->addWidget(rbBasesUpload04, 3, 0);
+  grid->addWidget(btnBasesRecognize, 0, 1);
+  grid->addWidget(btnBasesUpload, 1, 1);
 }
 
 TResultsListing TPanelUpload::Listing() const {

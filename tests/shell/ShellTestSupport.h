@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -54,6 +55,36 @@ struct TRunningApp {
     while (Controller().Work().IsRunning()) Controller().Work().WaitForFinished();
   }
 };
+
+// The named, shown controls under `root` that a user cannot see in the window's client area,
+// neither directly nor by scrolling the scroll area they are in.
+inline QStringList UnreachableControls(const QMainWindow& window, const QWidget& root) {
+  QStringList unreachable;
+  const QWidget* client = window.centralWidget();
+  const QRect clientRect = client->rect();
+  for (const QWidget* widget : root.findChildren<QWidget*>()) {
+    if (widget->objectName().isEmpty() || !widget->isVisibleTo(&root)) continue;
+    // Qt's own parts (a scroll area's bars, a spin box's field) and a scroll area's page.
+    if (widget->objectName().startsWith(QStringLiteral("qt_")) ||
+        widget->objectName().endsWith(QStringLiteral("Body")))
+      continue;
+    const QScrollArea* scroll = nullptr;
+    for (const QWidget* up = widget->parentWidget(); up != nullptr && !scroll;
+         up = up->parentWidget())
+      scroll = qobject_cast<const QScrollArea*>(up);
+    if (scroll != nullptr && !scroll->widget()->isAncestorOf(widget)) continue;
+    const QWidget* frame = scroll != nullptr ? scroll : widget;
+    const QRect inClient(frame->mapTo(client, QPoint(0, 0)), frame->size());
+    bool seen = !inClient.isEmpty() && clientRect.contains(inClient);
+    if (scroll != nullptr) {
+      // Inside the scrolled page, and the page's scroll bars reach all of it.
+      const QRect inPage(widget->mapTo(scroll->widget(), QPoint(0, 0)), widget->size());
+      seen = seen && scroll->widget()->rect().contains(inPage);
+    }
+    if (!seen) unreachable.append(widget->objectName());
+  }
+  return unreachable;
+}
 
 inline QTextCharFormat FormatAt(const QTextBlock& block, int column) {
   for (auto it = block.begin(); !it.atEnd(); ++it) {

@@ -34,6 +34,7 @@ class TLayoutAndBusyTest : public QObject {
 private Q_SLOTS:
   void layoutNumbersForAWindowSize();
   void resizeKeepsPanelsInTheirFrames();
+  void everyControlIsReachableAtEverySize();
   void busyGuardDisablesAndRestores();
 };
 

@@ -1,6 +1,8 @@
-// Takes the README's screenshot: the window on a bundled example with a Range report.
-// Run under a display, e.g.:
+// Takes the README's screenshot: the window on a bundled example with a Range report, or the
+// panel of another menu command, at the screen's size or a given one. Run under a display:
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/lotrix_screenshot docs/screenshot.png
+//   xvfb-run -s "-screen 0 1280x800x24" build/tests/lotrix_screenshot out.png menuPrognozCombi
+//   800x600
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -43,15 +45,25 @@ int main(int argc, char** argv) {
     for (const int ball : lottery.DrawBalls(draw)) even += ball % 2 == 0 ? 1 : 0;
     series += QString::number(even) + u' ';
   }
-  form.findChild<QAction*>(u"menuRangeStat"_s)->trigger();
-  TPanelRangeStat* panel = form.Panel<TPanelRangeStat>();
-  panel->poleRangeStatSource->setText(series);
-  panel->checkRangeStatSort->setChecked(true);
-  panel->checkRangeStatSteps->setChecked(true);
-  panel->checkRangeStatMarkov->setChecked(true);
-  panel->btnRangeStatRefresh->click();
-  form.Controller().Work().WaitForFinished();
-  for (int i = 0; i < 10; ++i) QApplication::processEvents();
+  const QString command = argc > 2 ? QString::fromLocal8Bit(argv[2]) : u"menuRangeStat"_s;
+  if (argc > 3) {
+    const QStringList size = QString::fromLocal8Bit(argv[3]).split(u'x');
+    form.showNormal();
+    form.setGeometry(0, 0, size.value(0).toInt(), size.value(1).toInt());
+  }
+  form.findChild<QAction*>(command)->trigger();
+  if (command == u"menuRangeStat"_s) {
+    TPanelRangeStat* panel = form.Panel<TPanelRangeStat>();
+    panel->poleRangeStatSource->setText(series);
+    panel->checkRangeStatSort->setChecked(true);
+    panel->checkRangeStatSteps->setChecked(true);
+    panel->checkRangeStatMarkov->setChecked(true);
+    panel->btnRangeStatRefresh->click();
+  }
+  for (int i = 0; i < 10; ++i) {
+    form.Controller().Work().WaitForFinished();
+    QApplication::processEvents();
+  }
 
   const bool saved = form.grab().save(output);
   std::printf("%s %s (%dx%d)\n", saved ? "wrote" : "could not write", qPrintable(output),
