@@ -18,6 +18,13 @@ constexpr auto kReports = std::to_array<TReportDef>({
     {u"differences", u"gaps between neighbouring balls, their zones and difference WinCodes", true},
     {u"repeats", u"balls of each draw repeated from a group of earlier draws (Win.Total)", true},
     {u"range", u"frequency and Markov tables of any series you type", false},
+    {u"intervals", u"balls of each draw in up to twelve sets of balls: Win histories and tables",
+     true},
+    {u"slices", u"balls of each draw in every run of S consecutive balls: Win histories and tables",
+     true},
+    {u"total-win", u"draw by draw, the Wins of every slice, sorted", true},
+    {u"triplets", u"the close triples of one draw: three balls with gaps of at most 10", true},
+    {u"map", u"the draws map: the 20 draws before T and the 10 from T on, ball by ball", true},
 });
 static_assert(kReports.size() == std::variant_size_v<TReportParams>);
 
@@ -41,16 +48,22 @@ const TReportDef* FindReport(QStringView name) {
 const TReportDef& ReportOf(const TReportParams& params) { return kReports[params.index()]; }
 
 void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPane& pane) {
-  std::visit(TOverloaded{
-                 [&](const THotWarmColdParams& p) { ShowHotWarmColdReport(*lottery, p, pane); },
-                 [&](const TEvenParams& p) { ShowEvenReport(*lottery, p, pane); },
-                 [&](const TConsecutiveParams& p) { ShowConsecutiveReport(*lottery, p, pane); },
-                 [&](const TFirstLastBallParams& p) { ShowFirstLastBallReport(*lottery, p, pane); },
-                 [&](const TSumParams& p) { ShowSumReport(*lottery, p, pane); },
-                 [&](const TSumForBetsParams& p) { ShowSumForBetsReport(*lottery, p, pane); },
-                 [&](const TDifferencesParams& p) { ShowDifferencesReport(*lottery, p, pane); },
-                 [&](const TRepeatsParams& p) { ShowRepeatsReport(*lottery, p, pane); },
-                 [&](const TRangeStatParams& p) { ShowRangeStatistic(p, pane); },
-             },
-             params);
+  std::visit(
+      TOverloaded{
+          [&](const THotWarmColdParams& p) { ShowHotWarmColdReport(*lottery, p, pane); },
+          [&](const TEvenParams& p) { ShowEvenReport(*lottery, p, pane); },
+          [&](const TConsecutiveParams& p) { ShowConsecutiveReport(*lottery, p, pane); },
+          [&](const TFirstLastBallParams& p) { ShowFirstLastBallReport(*lottery, p, pane); },
+          [&](const TSumParams& p) { ShowSumReport(*lottery, p, pane); },
+          [&](const TSumForBetsParams& p) { ShowSumForBetsReport(*lottery, p, pane); },
+          [&](const TDifferencesParams& p) { ShowDifferencesReport(*lottery, p, pane); },
+          [&](const TRepeatsParams& p) { ShowRepeatsReport(*lottery, p, pane); },
+          [&](const TRangeStatParams& p) { ShowRangeStatistic(p, pane); },
+          [&](const TIntervalsParams& p) { ShowIntervalsReport(*lottery, p, pane); },
+          [&](const TSliceParams& p) { ShowSlices(*lottery, p, pane); },
+          [&](const TSliceTotalWinParams& p) { ShowSliceTotalWinHistory(*lottery, p, pane); },
+          [&](const TTripletsParams& p) { ShowTriplets(*lottery, p, pane); },
+          [&](const TTiraMapParams& p) { ShowDrawsMap(*lottery, p, pane); },
+      },
+      params);
 }

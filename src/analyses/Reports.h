@@ -13,13 +13,19 @@
 #include "analyses/EvenSleepy.h"
 #include "analyses/FirstLastSum.h"
 #include "analyses/HotColdReport.h"
+#include "analyses/Intervals.h"
 #include "analyses/RangeStat.h"
 #include "analyses/Repeats.h"
+#include "analyses/Slice.h"
+#include "analyses/TiraMap.h"
+#include "analyses/Triplets.h"
 
 // The parameter record of one report run; its type says which report.
-using TReportParams = std::variant<THotWarmColdParams, TEvenParams, TConsecutiveParams,
-                                   TFirstLastBallParams, TSumParams, TSumForBetsParams,
-                                   TDifferencesParams, TRepeatsParams, TRangeStatParams>;
+using TReportParams =
+    std::variant<THotWarmColdParams, TEvenParams, TConsecutiveParams, TFirstLastBallParams,
+                 TSumParams, TSumForBetsParams, TDifferencesParams, TRepeatsParams,
+                 TRangeStatParams, TIntervalsParams, TSliceParams, TSliceTotalWinParams,
+                 TTripletsParams, TTiraMapParams>;
 
 struct TReportDef {
   const char16_t* Name;     // as lotrix-cli names it: "hot-cold"

@@ -1,5 +1,7 @@
 #include "Command.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cstdio>
 
 #include "core/ReportRender.h"
@@ -50,6 +52,18 @@ QString RenderPane(const TReportPane& pane, const QString& format) {
   if (format == u"html") return RenderHtml(pane);
   if (format == u"json") return RenderJson(pane) + u'\n';
   return RenderPlainText(pane);
+}
+
+// The pane's json with the extra keys added beside "lines" (spliced, not re-parsed: a full
+// listing is tens of megabytes).
+QString PaneJsonWith(const TReportPane& pane, const QJsonObject& extra) {
+  QString json = RenderJson(pane);
+  const QString more = QString::fromUtf8(QJsonDocument(extra).toJson(QJsonDocument::Compact));
+  if (json.endsWith(u'}') && more.size() > 2) {
+    json.chop(1);
+    json += u',' + more.mid(1);
+  }
+  return json + u'\n';
 }
 
 const QString kJsonContractHelp =

@@ -2,6 +2,7 @@
 // One lotrix-cli subcommand: its name, a one-line summary, and a Run over its arguments.
 
 #include <QCommandLineParser>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -39,3 +40,6 @@ inline const QStringList kPaneFormats = {QStringLiteral("text"), QStringLiteral(
                                          QStringLiteral("html"), QStringLiteral("json")};
 QString RenderPane(const TReportPane& pane, const QString& format);
 extern const QString kJsonContractHelp;
+// The pane's json with the extra keys added beside "lines" (spliced, not re-parsed: a full
+// listing is tens of megabytes).
+QString PaneJsonWith(const TReportPane& pane, const QJsonObject& extra);

@@ -110,18 +110,6 @@ QJsonObject RunJson(const TForecastParams& params, const TForecastState& state,
           {u"fields"_s, fields}};
 }
 
-// The pane's json with the extra keys added beside "lines" (spliced, not re-parsed: a full
-// listing is tens of megabytes).
-QString PaneJsonWith(const TReportPane& pane, const QJsonObject& extra) {
-  QString json = RenderJson(pane);
-  const QString more = QString::fromUtf8(QJsonDocument(extra).toJson(QJsonDocument::Compact));
-  if (json.endsWith(u'}') && more.size() > 2) {
-    json.chop(1);
-    json += u',' + more.mid(1);
-  }
-  return json + u'\n';
-}
-
 const QString kAnyRangeHelp =
     u"  --any-range I TEXT WINTEXT  Ticks any-range filter I (0..9) with the ball set TEXT\n"
     "                              and the allowed numbers of its balls WINTEXT. Repeatable.\n"_s;

@@ -20,6 +20,12 @@ public:
   // option value). `lottery` is null for reports that need no draws file.
   virtual int Fill(const QCommandLineParser& parser, const TLottery* lottery,
                    QChar decimalSeparator, TReportParams& out) = 0;
+  // Keys the json form adds beside "lines" (the fields as the panel shows them after a run).
+  virtual QJsonObject ExtraJson(const TReportParams& params, const TLottery* lottery) const {
+    (void)params;
+    (void)lottery;
+    return {};
+  }
 };
 
 // Every report of the CLI, sorted by name. A report registers itself in its own file:

@@ -120,7 +120,11 @@ public:
     if (code != kExitOk) return code;
     TReportPane pane;
     WriteReport(lottery, params, pane);
-    Out() << RenderPane(pane, parser.value(format)) << Qt::flush;
+    const QJsonObject extra = report->ExtraJson(params, lottery);
+    if (parser.value(format) == u"json" && !extra.isEmpty())
+      Out() << PaneJsonWith(pane, extra) << Qt::flush;
+    else
+      Out() << RenderPane(pane, parser.value(format)) << Qt::flush;
     return kExitOk;
   }
 };

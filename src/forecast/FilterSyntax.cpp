@@ -4,61 +4,6 @@
 
 using namespace Qt::StringLiterals;
 
-iArray ParseNumberList(const QString& text, bool* rangeCut) {
-  // Pieces end after every full stop; neighbouring pieces with numbers make a range from the
-  // last number of the earlier piece to the first number of the later one.
-  iArray values;
-  std::vector<std::pair<int32_t, int32_t>> ranges;
-  bool havePrevious = false;
-  int32_t previousLast = 0;
-  qsizetype start = 0;
-  while (start <= text.size()) {
-    qsizetype end = text.indexOf(u'.', start);
-    end = end < 0 ? text.size() : end + 1;
-    const iArray numbers = ExtractNumbers(QStringView(text).mid(start, end - start));
-    if (!numbers.empty()) {
-      if (havePrevious) {
-        const int32_t low = std::min(previousLast, numbers.front());
-        const int32_t high = std::max(previousLast, numbers.front());
-        if (high > kMaxRangeValue && rangeCut) *rangeCut = true;
-        if (low <= kMaxRangeValue) ranges.emplace_back(low, std::min(high, kMaxRangeValue));
-      }
-      values.insert(values.end(), numbers.begin(), numbers.end());
-      havePrevious = true;
-      previousLast = numbers.back();
-    }
-    if (end >= text.size()) break;
-    start = end;
-  }
-  // Merge the ranges first, so that overlapping ranges cost their union only.
-  std::sort(ranges.begin(), ranges.end());
-  int64_t covered = -1;  // every value up to this one is already listed
-  for (const auto& [low, high] : ranges) {
-    for (int64_t v = std::max<int64_t>(low, covered + 1); v <= high; ++v)
-      values.push_back(static_cast<int32_t>(v));
-    covered = std::max<int64_t>(covered, high);
-  }
-  std::sort(values.begin(), values.end());
-  values.erase(std::unique(values.begin(), values.end()), values.end());
-  return values;
-}
-
-QString FormatNumberList(const iArray& values) {
-  QString text;
-  const size_t n = values.size();
-  for (size_t i = 0; i < n; ++i) {
-    const int64_t v = values[i];
-    const bool inside = i > 0 && i + 1 < n && values[i - 1] == v - 1 && values[i + 1] == v + 1;
-    if (inside) {
-      if (!text.endsWith(u"..."_s)) text += u" ..."_s;
-    } else {
-      text += u' ';
-      text += QString::number(v);
-    }
-  }
-  return text;
-}
-
 iArray ReadNumberListEdit(QString& field, bool* rangeCut) {
   iArray values = ParseNumberList(field, rangeCut);
   field = FormatNumberList(values);

@@ -6,16 +6,16 @@
 #include <QString>
 
 #include "core/CommonFunctions.h"
+#include "core/NumberList.h"
 
-// Ranges never reach past this value: no filter value can be larger (the largest sum of a
-// lottery is below 33,000), and an unbounded range such as 1 .. 2000000000 would otherwise
-// cost gigabytes. Numbers written out in full are kept whatever their size.
+// Ranges of the filter fields never reach past this value: no filter value can be larger
+// (the largest sum of a lottery is below 33,000).
 inline constexpr int32_t kMaxRangeValue = 99'999;
 
-// Distinct ascending values of a number list; *rangeCut is set when a range was cut at
-// kMaxRangeValue.
-iArray ParseNumberList(const QString& text, bool* rangeCut = nullptr);
-QString FormatNumberList(const iArray& values);
+// The number list of a filter field: ranges cut at kMaxRangeValue.
+inline iArray ParseNumberList(const QString& text, bool* rangeCut = nullptr) {
+  return ParseNumberList(QStringView(text), rangeCut, kMaxRangeValue);
+}
 iArray ReadNumberListEdit(QString& field, bool* rangeCut = nullptr);
 // Row 0: allowed first balls, row 1: allowed last balls (further rows are ignored by callers).
 iArray2D ReadFirstLastEdit(QString& field, bool* rangeCut = nullptr);

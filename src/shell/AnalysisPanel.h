@@ -28,11 +28,13 @@ struct TPanelContext {
   QStringList PaneLines;  // the result pane's lines (what the user pasted there)
 };
 
-// A button of a panel and what it does: Action runs on the GUI thread; an empty Action runs
-// the panel's job. Either way the controller refuses it (with a beep) while work runs.
+// A button of a panel and what it does: Action runs on the GUI thread; MakeJob gives another
+// job than the panel's own to run; with neither the button runs the panel's job. Either way
+// the controller refuses it (with a beep) while work runs.
 struct TPanelButton {
   QAbstractButton* Button;
   std::function<void()> Action;
+  std::function<TPaneJob(const TPanelContext&)> MakeJob = nullptr;
 };
 
 class TAnalysisPanel : public QFrame {
@@ -48,6 +50,11 @@ public:
   virtual bool HasJob() const { return false; }
   // Whether the job needs the result pane's lines (read only then: they may be many).
   virtual bool ReadsPane() const { return false; }
+  // Runs on the GUI thread right before each of the panel's jobs (fields written back in
+  // their normal form, or a panel that paints its own result painting it).
+  virtual void BeforeJob(const TPanelContext& context) { (void)context; }
+  // Whether a change of the analysed draw re-runs the job while the panel is active.
+  virtual bool FollowsNextTira() const { return true; }
 
 Q_SIGNALS:
   // A control whose change re-runs the panel's job was changed; the controller re-runs it

@@ -19,9 +19,11 @@
 #include "AnalysisPanel.h"
 #include "PanelAbout.h"
 #include "PanelHotCold.h"
+#include "PanelIntervals.h"
 #include "PanelMain.h"
 #include "PanelPrognoz.h"
 #include "PanelShowResult.h"
+#include "PanelTiraMap.h"
 #include "PanelTirazhi.h"
 #include "SessionMemory.h"
 #include "WidgetHost.h"
@@ -165,6 +167,7 @@ std::span<const TMenuCommand> TController::MenuCommands() {
 }
 
 TAnalysisPanel* TController::ActivePanel() const {
+  if (m_activeAnalysis == aaNone) return nullptr;  // no analysis to re-run
   for (const TMenuCommand& command : MenuCommands()) {
     if (command.Code != m_activeAnalysis || command.Panel == nullptr) continue;
     TAnalysisPanel* panel = m_form.AnalysisPanel(QString::fromUtf16(command.Panel));
@@ -207,12 +210,17 @@ void TController::ConnectControls() {
   OnClick(main->btnPrognozNew, [this] { RunForecastCommand(); });
   OnClick(main->btnPrognozShow, [this] { ShowForecastCommand(); });
   OnClick(m_form.PanelAbout->btnAboutOK, [this] { m_form.PanelAbout->hide(); });
-  connect(main->seNextTira, &QSpinBox::valueChanged, this, &TController::prRefreshResults);
+  connect(main->seNextTira, &QSpinBox::valueChanged, this, [this] {
+    if (const TAnalysisPanel* panel = ActivePanel(); panel != nullptr && panel->FollowsNextTira())
+      prRefreshResults();
+  });
   connect(main->seNextTira, &QSpinBox::valueChanged, this, &TController::UpdateStatus);
   for (TAnalysisPanel* panel : m_form.AnalysisPanelList()) {
     for (const TPanelButton& button : panel->Buttons())
       OnClick(
-          button.Button, button.Action ? button.Action : [this, panel] { RunPanelJob(panel); });
+          button.Button, button.Action ? button.Action : [this, panel, make = button.MakeJob] {
+            RunPanelJob(panel, make);
+          });
     // A panel's triggers re-run its job only while its analysis is the active one.
     connect(panel, &TAnalysisPanel::ParametersChanged, this, [this, panel] {
       if (ActivePanel() == panel) prRefreshResults();
@@ -306,6 +314,15 @@ void TController::LotterySetup() {
     QSpinBox* okno = m_form.Panel<TPanelHotCold>()->seHotColdOkno;
     const QSignalBlocker quiet(okno);
     okno->setValue(HotWindow(m_lottery.BallsInDraw, m_lottery.MaxBall));
+  }
+  m_form.Panel<TPanelTiraMap>()->Reset(m_lottery);  // BuildDrawsMap: an empty grid of its balls
+  {
+    // The interval edits show set 0 after every opening, clipped to this lottery's balls.
+    TPanelIntervals* intervals = m_form.Panel<TPanelIntervals>();
+    intervals->SetMaxBall(m_lottery.MaxBall);
+    const QSignalBlocker quiet(intervals->seIntervalsSet);
+    intervals->seIntervalsSet->setValue(0);
+    intervals->ShowSet(0);
   }
   if (auto* positions = m_form.findChild<QSpinBox*>(u"sePositionsNumber"_s)) {
     const QSignalBlocker quiet(positions);
@@ -437,13 +454,21 @@ void TController::WorkFinished() {
   prRefreshResults();
 }
 
-void TController::RunPanelJob(TAnalysisPanel* panel) {
+void TController::RunPanelJob(TAnalysisPanel* panel,
+                              const std::function<TPaneJob(const TPanelContext&)>& makeJob) {
+  if (m_work->IsRunning()) {
+    QApplication::beep();
+    return;
+  }
   TPanelContext context;
   context.Lottery = &m_lottery;
   context.NextTira = m_form.PanelMain->seNextTira->value();
   context.DecimalSeparator = m_host.DecimalSeparator();
+  panel->BeforeJob(context);
   if (panel->ReadsPane()) context.PaneLines = SplitLines(m_form.PanelShowResult->Text());
-  RunReport(panel->Job(context), panel);
+  // A panel that paints its own result (the draws map) has no job for the pane.
+  if (TPaneJob job = makeJob ? makeJob(context) : panel->Job(context))
+    RunReport(std::move(job), panel);
 }
 
 bool TController::RunReport(TPaneJob job, QWidget* panel,

@@ -49,6 +49,7 @@ inline constexpr int kUnchanged = -1;
 
 class TController;
 class TAnalysisPanel;
+struct TPanelContext;
 struct TMainMenu;
 
 // What a menu command shows besides PanelMain and its panel.
@@ -133,7 +134,9 @@ private:
   void SetAllBallsAvailable();
   void ShowCommand(const TMenuCommand& command);
   // Runs the panel's job in the background for the analysed draw (seNextTira).
-  void RunPanelJob(TAnalysisPanel* panel);
+  // A button's own job when makeJob is given.
+  void RunPanelJob(TAnalysisPanel* panel,
+                   const std::function<TPaneJob(const TPanelContext&)>& makeJob = nullptr);
   void WorkFinished();
   // The window's own menu commands.
   void CmdExit();

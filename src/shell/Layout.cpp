@@ -25,9 +25,7 @@ TPanelLayout ComputePanelLayout(const TLayoutInput& input) {
   const int resultTop = l.PanelMain.top() + l.PanelMain.height() + kMargin;
   l.PanelShowResult = Box(l.PanelMain.left(), resultTop, W - 2 * kMargin, H - resultTop - kMargin);
   l.PanelTiraMap = Box(l.PanelShowResult.left(), l.PanelShowResult.top(), l.PanelShowResult.width(),
-                       kPanelTiraMapHeight);
-  l.checkTiraMapShowNext =
-      QRect(50, kPanelTiraMapHeight - input.ShowNextHeight - 16, 0, input.ShowNextHeight);
+                       std::min(kPanelTiraMapHeight, l.PanelShowResult.height()));
   l.PanelAbout = QRect(300, 300, 400, 177);
   return l;
 }

@@ -18,16 +18,14 @@ inline constexpr QSize kMinimumWindowSize{640, 480};
 struct TLayoutInput {
   QSize Client;  // W x H, the client area of the window
   QSize PanelMain{kPanelMainWidth, kPanelMainHeight};
-  int ShowNextHeight = 17;  // checkTiraMapShowNext
 };
 
-// Panel rectangles are in the client area's coordinates; checkTiraMapShowNext is relative to
-// PanelTiraMap. No rectangle has a negative size.
+// Panel rectangles are in the client area's coordinates. No rectangle has a negative size.
 struct TPanelLayout {
   QRect PanelTirazhi;
   QRect PanelMain, PanelEmpty;  // every placed analysis panel takes PanelEmpty's rectangle
   QRect PanelShowResult;
-  QRect PanelTiraMap, checkTiraMapShowNext;
+  QRect PanelTiraMap;  // the result pane's place, up to 700 pixels high (the map scrolls)
   QRect PanelAbout;
 };
 

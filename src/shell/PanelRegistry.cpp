@@ -7,9 +7,13 @@
 #include "PanelEvenSleepy.h"
 #include "PanelFirstLastSum.h"
 #include "PanelHotCold.h"
+#include "PanelIntervals.h"
 #include "PanelLastTira.h"
 #include "PanelPrognoz.h"
 #include "PanelRangeStat.h"
+#include "PanelSlice.h"
+#include "PanelTiraMap.h"
+#include "PanelTriplets.h"
 #include "PanelUpload.h"
 
 namespace {
@@ -27,13 +31,13 @@ constexpr auto kPanels = std::to_array<TPanelDef>({
     {u"PanelLastTira", u"Повторы (Repeats)", true, &Make<TPanelLastTira>},
     {u"Panel65sys7", u"65 sys 7", true, kFrame},
     {u"PanelTest", u"Тесты", true, kFrame},
-    {u"PanelTiraMap", u"Карта тиражей (Draws map)", false, kFrame},
+    {u"PanelTiraMap", u"Карта тиражей (Draws map)", false, &Make<TPanelTiraMap>},
     {u"PanelTreble", u"Treble", true, kFrame},
     {u"PanelEven", u"Четные (Even)", true, &Make<TPanelEven>},
     {u"PanelDogon", u"Стратегия мартингейл (Martingale strategy)", true, kFrame},
     {u"PanelNeuralNet", u"Нейронная сеть (Neural network)", true, kFrame},
     {u"PanelPrognoz", u"Прогноз (Forecast)", true, &Make<TPanelPrognoz>},
-    {u"PanelIntervals", u"Интервалы (Intervals)", true, kFrame},
+    {u"PanelIntervals", u"Интервалы (Intervals)", true, &Make<TPanelIntervals>},
     {u"PanelIntervalsProf", u"Интервалы (Проф)", true, kFrame},
     {u"PanelCalculator", u"Combinations Calculator", true, kFrame},
     {u"PanelSleepy", u"Слипы (Consecutive numbers)", true, &Make<TPanelSleepy>},
@@ -48,11 +52,11 @@ constexpr auto kPanels = std::to_array<TPanelDef>({
     {u"PanelSumForBets", u"Sum for Bets", true, &Make<TPanelSumForBets>},
     {u"PanelRandomNumberGenerator", u"Генератор Случайных Чисел (Random Number Generator)", true,
      kFrame},
-    {u"PanelTriplets", u"Триплеты (Triplets)", true, kFrame},
+    {u"PanelTriplets", u"Триплеты (Triplets)", true, &Make<TPanelTriplets>},
     {u"PanelRangeStat", u"Ряд (Range)", true, &Make<TPanelRangeStat>},
     {u"PanelEven5x36", u"Четные для 5х36", true, kFrame},
     {u"PanelActivity", u"Activity", true, kFrame},
-    {u"PanelSlice", u"Срезы (Slice)", true, kFrame},
+    {u"PanelSlice", u"Срезы (Slice)", true, &Make<TPanelSlice>},
 });
 
 }  // namespace

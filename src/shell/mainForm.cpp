@@ -159,8 +159,6 @@ void TfrmMain::LayoutPanels() {
   TLayoutInput input;
   input.Client = centralWidget()->size();
   input.PanelMain = PanelMain->size();
-  if (auto* showNext = findChild<QWidget*>(u"checkTiraMapShowNext"_s))
-    input.ShowNextHeight = showNext->height();
   const TPanelLayout layout = ComputePanelLayout(input);
   PanelTirazhi->setGeometry(layout.PanelTirazhi);
   PanelMain->move(layout.PanelMain.topLeft());
@@ -168,11 +166,7 @@ void TfrmMain::LayoutPanels() {
   for (const TPanelDef& def : PanelDefs())
     if (def.Placed) PlacePanel(m_panels.value(QString::fromUtf16(def.Name)));
   PanelShowResult->setGeometry(layout.PanelShowResult);
-  if (auto* map = m_panels.value(u"PanelTiraMap"_s)) {
-    map->setGeometry(layout.PanelTiraMap);
-    if (auto* showNext = map->findChild<QWidget*>(u"checkTiraMapShowNext"_s))
-      showNext->move(layout.checkTiraMapShowNext.topLeft());
-  }
+  if (auto* map = m_panels.value(u"PanelTiraMap"_s)) map->setGeometry(layout.PanelTiraMap);
   PanelAbout->setGeometry(layout.PanelAbout);
 }
 

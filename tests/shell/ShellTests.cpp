@@ -557,14 +557,12 @@ void TMainWindowTest::menuCommandsShowTheirPanels() {
 void TLayoutAndBusyTest::layoutNumbersForAWindowSize() {
   TLayoutInput input;
   input.Client = QSize(1024, 700);
-  input.ShowNextHeight = 17;
   const TPanelLayout l = ComputePanelLayout(input);
   QCOMPARE(l.PanelTirazhi, QRect(8, 8, 1008, 684));  // the client area, 8 pixels in
   QCOMPARE(l.PanelMain, QRect(8, 8, 329, 249));
   QCOMPARE(l.PanelEmpty, QRect(341, 8, 675, 249));        // 4 beside PanelMain, 8 from the right
   QCOMPARE(l.PanelShowResult, QRect(8, 265, 1008, 427));  // 8 below PanelMain, 8 from the bottom
-  QCOMPARE(l.PanelTiraMap, QRect(8, 265, 1008, 700));
-  QCOMPARE(l.checkTiraMapShowNext.topLeft(), QPoint(50, 667));
+  QCOMPARE(l.PanelTiraMap, QRect(8, 265, 1008, 427));  // the result pane's place (the map scrolls)
   QCOMPARE(l.PanelAbout, QRect(300, 300, 400, 177));
 
   // Narrower than PanelMain: PanelEmpty gets no width (never a negative one); shorter than
@@ -615,7 +613,8 @@ void TLayoutAndBusyTest::everyControlIsReachableAtEverySize() {
   form.showNormal();
   const QStringList commands = {u"menuTirazhi"_s,     u"menuPrognozCombi"_s, u"menuHotCold"_s,
                                 u"menuRepeats"_s,     u"menuSumForBets"_s,   u"menuRangeStat"_s,
-                                u"menuBasesUpload"_s, u"menuFirstBall"_s};
+                                u"menuBasesUpload"_s, u"menuFirstBall"_s,    u"menuIntervals"_s,
+                                u"menuSlice"_s,       u"menuTiraMap"_s};
   for (const QSize size : {QSize(1920, 1200), QSize(1280, 800), QSize(900, 650), QSize(800, 560),
                            QSize(700, 480), QSize(640, 480), QSize(400, 300)}) {
     form.resize(size);

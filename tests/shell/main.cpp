@@ -9,6 +9,7 @@
 
 #include "AnalysisPanelsTests.h"
 #include "ForecastPanelTests.h"
+#include "HistoryToolsTests.h"
 #include "ShellTests.h"
 
 namespace {
@@ -30,6 +31,7 @@ const TTestClass kClasses[] = {
     {"TRangePanelTest", &Run<TRangePanelTest>},
     {"TAnalysisPanelsTest", &Run<TAnalysisPanelsTest>},
     {"TForecastPanelTest", &Run<TForecastPanelTest>},
+    {"THistoryToolsTest", &Run<THistoryToolsTest>},
 };
 
 }  // namespace
