@@ -25,6 +25,10 @@ constexpr auto kReports = std::to_array<TReportDef>({
     {u"total-win", u"draw by draw, the Wins of every slice, sorted", true},
     {u"triplets", u"the close triples of one draw: three balls with gaps of at most 10", true},
     {u"map", u"the draws map: the 20 draws before T and the 10 from T on, ball by ball", true},
+    {u"skips", u"every foton (group of balls) of a kind: its skip, win mark and series", true},
+    {u"skip-frequency", u"the skips the fotons of each past draw had when they came up", true},
+    {u"flash", u"every foton of a kind over the available balls (the Test panel)", true},
+    {u"parsec", u"the history length the lottery and the foton kind suggest", true},
 });
 static_assert(kReports.size() == std::variant_size_v<TReportParams>);
 
@@ -47,7 +51,8 @@ const TReportDef* FindReport(QStringView name) {
 
 const TReportDef& ReportOf(const TReportParams& params) { return kReports[params.index()]; }
 
-void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPane& pane) {
+void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPane& pane,
+                 THost* host) {
   std::visit(
       TOverloaded{
           [&](const THotWarmColdParams& p) { ShowHotWarmColdReport(*lottery, p, pane); },
@@ -64,6 +69,10 @@ void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPa
           [&](const TSliceTotalWinParams& p) { ShowSliceTotalWinHistory(*lottery, p, pane); },
           [&](const TTripletsParams& p) { ShowTriplets(*lottery, p, pane); },
           [&](const TTiraMapParams& p) { ShowDrawsMap(*lottery, p, pane); },
+          [&](const TSkipsParams& p) { ShowSkipsList(*lottery, p, pane, host); },
+          [&](const TSkipsFrequencyParams& p) { ShowSkipsFrequency(*lottery, p, pane, host); },
+          [&](const TFlashListingParams& p) { ShowFlashListing(*lottery, p, pane); },
+          [&](const TParsecParams& p) { ShowParsec(*lottery, p, pane); },
       },
       params);
 }

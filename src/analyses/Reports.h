@@ -12,6 +12,7 @@
 #include "analyses/Differences.h"
 #include "analyses/EvenSleepy.h"
 #include "analyses/FirstLastSum.h"
+#include "analyses/Fotons.h"
 #include "analyses/HotColdReport.h"
 #include "analyses/Intervals.h"
 #include "analyses/RangeStat.h"
@@ -25,7 +26,8 @@ using TReportParams =
     std::variant<THotWarmColdParams, TEvenParams, TConsecutiveParams, TFirstLastBallParams,
                  TSumParams, TSumForBetsParams, TDifferencesParams, TRepeatsParams,
                  TRangeStatParams, TIntervalsParams, TSliceParams, TSliceTotalWinParams,
-                 TTripletsParams, TTiraMapParams>;
+                 TTripletsParams, TTiraMapParams, TSkipsParams, TSkipsFrequencyParams,
+                 TFlashListingParams, TParsecParams>;
 
 struct TReportDef {
   const char16_t* Name;     // as lotrix-cli names it: "hot-cold"
@@ -40,5 +42,7 @@ const TReportDef* FindReport(QStringView name);
 // The report these parameters are for.
 const TReportDef& ReportOf(const TReportParams& params);
 // Writes that report into the pane (cleared by the report). `lottery` may be null only for
-// a report that needs none.
-void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPane& pane);
+// a report that needs none; `host` (when given) hears the progress of the long ones and may
+// stop them.
+void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPane& pane,
+                 THost* host = nullptr);

@@ -118,6 +118,12 @@ public:
     TReportParams params;
     const int code = report->Fill(parser, lottery, host.DecimalSeparator(), params);
     if (code != kExitOk) return code;
+    if (QStringView(ReportOf(params).Name) != name) {  // the report table and its variant disagree
+      Err() << "lotrix-cli report " << name
+            << ": internal error, the parameters are another report's\n"
+            << Qt::flush;
+      return kExitUsage;
+    }
     TReportPane pane;
     WriteReport(lottery, params, pane);
     const QJsonObject extra = report->ExtraJson(params, lottery);

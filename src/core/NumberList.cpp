@@ -60,3 +60,49 @@ QString FormatNumberList(const iArray& values) {
   }
   return text;
 }
+
+TNumberRanges TNumberRanges::Parse(QStringView text) {
+  TNumberRanges list;
+  std::vector<std::pair<int64_t, int64_t>> ranges;
+  bool havePrevious = false;
+  int64_t previousLast = 0;
+  for (qsizetype start = 0; start <= text.size();) {
+    qsizetype end = text.indexOf(u'.', start);
+    end = end < 0 ? text.size() : end + 1;
+    const iArray numbers = ExtractSignedNumbers(text.mid(start, end - start));
+    if (!numbers.empty()) {
+      if (havePrevious)
+        ranges.emplace_back(std::min<int64_t>(previousLast, numbers.front()),
+                            std::max<int64_t>(previousLast, numbers.front()));
+      for (const int32_t v : numbers) ranges.emplace_back(v, v);
+      havePrevious = true;
+      previousLast = numbers.back();
+    }
+    if (end >= text.size()) break;
+    start = end;
+  }
+  std::sort(ranges.begin(), ranges.end());
+  for (const auto& range : ranges) {
+    if (!list.m_ranges.empty() && range.first <= list.m_ranges.back().second + 1)
+      list.m_ranges.back().second = std::max(list.m_ranges.back().second, range.second);
+    else
+      list.m_ranges.push_back(range);
+  }
+  return list;
+}
+
+bool TNumberRanges::Contains(int64_t value) const {
+  const auto after = std::upper_bound(m_ranges.begin(), m_ranges.end(), value,
+                                      [](int64_t v, const auto& range) { return v < range.first; });
+  return after != m_ranges.begin() && value <= std::prev(after)->second;
+}
+
+QString TNumberRanges::Format() const {
+  QString text;
+  for (const auto& [low, high] : m_ranges) {
+    text += u' ' + QString::number(low);
+    if (high == low + 1) text += u' ' + QString::number(high);
+    if (high > low + 1) text += u" ... "_s + QString::number(high);
+  }
+  return text;
+}

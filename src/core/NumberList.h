@@ -5,6 +5,9 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "CommonFunctions.h"
 
@@ -15,3 +18,18 @@ iArray ParseNumberList(QStringView text, bool* rangeCut, int32_t rangeMax);
 // Every value preceded by a space; a run of three or more consecutive values as its first,
 // " ...", and its last (" 1 ... 4 7").
 QString FormatNumberList(const iArray& values);
+
+// A signed number list kept as ranges, never enumerated: "-2000000000 .. 2000000000" is one
+// range. The text is read as ParseNumberList reads it, but a minus sign right before a run of
+// digits makes it negative.
+class TNumberRanges {
+public:
+  static TNumberRanges Parse(QStringView text);
+  bool IsEmpty() const { return m_ranges.empty(); }
+  bool Contains(int64_t value) const;
+  // FormatNumberList of the values, written from the ranges.
+  QString Format() const;
+
+private:
+  std::vector<std::pair<int64_t, int64_t>> m_ranges;  // disjoint, not touching, ascending
+};

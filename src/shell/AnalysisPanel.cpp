@@ -60,5 +60,5 @@ TPaneJob TReportPanel::Job(const TPanelContext& context) const {
   // The worker reads the open lottery in place: nothing replaces or edits it while a report
   // runs (opening, saving and the language switch are refused until the work has ended).
   return [lottery = context.Lottery, params = Params(context.NextTira, context.DecimalSeparator)](
-             THost&, TReportPane& pane) { WriteReport(lottery, params, pane); };
+             THost& host, TReportPane& pane) { WriteReport(lottery, params, pane, &host); };
 }

@@ -25,7 +25,8 @@ struct TPanelContext {
   const TLottery* Lottery = nullptr;  // the open lottery; the job reads it in place
   int NextTira = 1;                   // seNextTira: the analysed draw T
   QChar DecimalSeparator = QLatin1Char('.');
-  QStringList PaneLines;  // the result pane's lines (what the user pasted there)
+  QString AvailableBalls;  // poleSharyEnable (empty: every ball)
+  QStringList PaneLines;   // the result pane's lines (what the user pasted there)
 };
 
 // A button of a panel and what it does: Action runs on the GUI thread; MakeJob gives another

@@ -11,6 +11,7 @@
 #include "PanelLastTira.h"
 #include "PanelPrognoz.h"
 #include "PanelRangeStat.h"
+#include "PanelSkips.h"
 #include "PanelSlice.h"
 #include "PanelTiraMap.h"
 #include "PanelTriplets.h"
@@ -26,11 +27,11 @@ constexpr auto kFrame = &Make<TAnalysisPanel>;
 
 constexpr auto kPanels = std::to_array<TPanelDef>({
     {u"PanelHotCold", u"Горячие. Теплые. Холодные. (Hot. Warm. Cold)", true, &Make<TPanelHotCold>},
-    {u"PanelSkips", u"Пропуски (Skips)", true, kFrame},
+    {u"PanelSkips", u"Пропуски (Skips)", true, &Make<TPanelSkips>},
     {u"PanelSummaBalls", u"Сумма Шаров (Sum)", true, &Make<TPanelSummaBalls>},
     {u"PanelLastTira", u"Повторы (Repeats)", true, &Make<TPanelLastTira>},
     {u"Panel65sys7", u"65 sys 7", true, kFrame},
-    {u"PanelTest", u"Тесты", true, kFrame},
+    {u"PanelTest", u"Тесты", true, &Make<TPanelTest>},
     {u"PanelTiraMap", u"Карта тиражей (Draws map)", false, &Make<TPanelTiraMap>},
     {u"PanelTreble", u"Treble", true, kFrame},
     {u"PanelEven", u"Четные (Even)", true, &Make<TPanelEven>},
