@@ -65,3 +65,51 @@ TEST(HistoryToolsCli, SlicesTotalWinTripletsAndTheMap) {
   EXPECT_EQ(text.value(20).count(u'#'), 5);  // draw 400
   EXPECT_EQ(text.value(21).count(u'#'), 0);  // the next draw
 }
+
+TEST(HistoryToolsCli, SkipsWithTheirFieldsKindsAndBadInput) {
+  const QJsonObject json =
+      Json(RunCli({u"report"_s, u"skips"_s, kSample, u"--kind"_s, u"Drop 2.3"_s, u"--history"_s,
+                   u"12"_s, u"--filter"_s, u"3 . 1"_s, u"--available"_s, u"40 9 8 7 6 5 4 3 2 1"_s,
+                   u"--format"_s, u"json"_s}));
+  const QJsonObject fields = json[u"fields"_s].toObject();
+  EXPECT_EQ(fields[u"filter"_s].toString(), u" 1 ... 3"_s);
+  EXPECT_EQ(fields[u"available"_s].toString(), u" 1 2 3 4 5 6 7 8 9 "_s);  // 40 is no ball
+  const QJsonArray lines = json[u"lines"_s].toArray();
+  ASSERT_GT(lines.size(), 1);
+  for (qsizetype i = 1; i < lines.size(); ++i) {
+    const QString text = lines[i].toObject()[u"text"_s].toString();
+    const int skip = text.mid(30, 5).trimmed().toInt();
+    EXPECT_TRUE(skip >= 1 && skip <= 3) << text.toStdString();
+  }
+
+  const TCliRun bad = RunCli({u"report"_s, u"skips"_s, kSample, u"--kind"_s, u"Five"_s});
+  EXPECT_EQ(bad.Code, 2);
+  EXPECT_EQ(bad.Err,
+            u"lotrix-cli: --kind must be Single, Double, Triple, Four, Drop2.3, Drop2.4 or "
+            "Drop3.4, not \"Five\"\n"_s);
+  EXPECT_EQ(RunCli({u"report"_s, u"skips"_s, kSample, u"--history"_s, u"0"_s}).Err,
+            u"lotrix-cli: --history 0 is outside 1..9999; using 1\n"_s);
+}
+
+TEST(HistoryToolsCli, ParsecSkipFrequencyAndTheFlash) {
+  const QJsonObject parsec = Json(RunCli(
+      {u"report"_s, u"parsec"_s, kSample, u"--kind"_s, u"Triple"_s, u"--format"_s, u"json"_s}));
+  EXPECT_EQ(parsec[u"value"_s].toInt(), 714);
+  EXPECT_EQ(parsec[u"history"_s].toInt(), 714);
+  const QJsonObject four = Json(RunCli({u"report"_s, u"parsec"_s, kSample, u"--kind"_s, u"Four"_s,
+                                        u"--history"_s, u"77"_s, u"--format"_s, u"json"_s}));
+  EXPECT_EQ(four[u"value"_s].toInt(), 1178);  // 10 x C(36, 4) / 5 = 117,810, divided twice
+  EXPECT_EQ(four[u"history"_s].toInt(), 1178);
+
+  const QStringList frequency =
+      RunCli({u"report"_s, u"skip-frequency"_s, kSample, u"--history"_s, u"10"_s, u"--show20"_s})
+          .Lines();
+  EXPECT_EQ(frequency.value(0),
+            u"Распределение параметра \"Пропуск\" (Skip) за последние 10 тиражей:"_s);
+
+  const QStringList flash = RunCli({u"report"_s, u"flash"_s, kSample, u"--kind"_s, u"Single"_s,
+                                    u"--available"_s, u"7 3"_s})
+                                .Lines();
+  EXPECT_EQ(flash.mid(0, 5),
+            (QStringList{QString(), u"Вспышка."_s, QString(), u"    3"_s, u"    7"_s}));
+}

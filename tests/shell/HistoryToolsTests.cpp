@@ -1,6 +1,7 @@
 #include "HistoryToolsTests.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -11,6 +12,7 @@
 #include "shell/PanelIntervals.h"
 #include "shell/PanelMain.h"
 #include "shell/PanelShowResult.h"
+#include "shell/PanelSkips.h"
 #include "shell/PanelSlice.h"
 #include "shell/PanelTiraMap.h"
 #include "shell/PanelTriplets.h"
@@ -125,4 +127,65 @@ void THistoryToolsTest::tripletsListTheAnalysedDraw() {
   const QStringList lines = app.form->PanelShowResult->Text().split(u'\n');
   QCOMPARE(lines.value(0), u"Триплеты (Triplets):"_s);
   QCOMPARE(lines.value(3), u"    2    4    7   23   30"_s);  // draw 400: 2 7 4 23 30
+}
+
+void THistoryToolsTest::skipsRunOnlyFromTheirButtons() {
+  TRunningApp app;
+  TPanelSkips* panel = app.form->Panel<TPanelSkips>();
+  app.Trigger(u"menuSkips"_s);
+  QVERIFY(panel->isVisible());
+  QVERIFY(!app.Controller().Work().IsRunning());
+  QCOMPARE(app.Controller().ActiveAnalysis(), 24);
+  QCOMPARE(panel->cbSkipsDrop->currentText(), u"Double"_s);
+  panel->seSkipsHistory->setValue(20);
+  QVERIFY(!app.Controller().Work().IsRunning());  // a change runs nothing
+
+  // Parsec: 10 x C(36, 2) / C(5, 2) = 630 draws, and nothing written.
+  QTest::mouseClick(panel->btnSkipsParsec, Qt::LeftButton);
+  QCOMPARE(panel->seSkipsHistory->value(), 630);
+  QVERIFY(app.form->PanelShowResult->Text().isEmpty());
+
+  // The skip list of all 630 pairs, then only the pairs seen 1 to 5 draws ago, the filter in
+  // its normal form.
+  panel->seSkipsHistory->setValue(30);
+  QTest::mouseClick(panel->btnSkipsRefresh, Qt::LeftButton);
+  app.Settle();
+  QStringList lines = app.form->PanelShowResult->Text().split(u'\n');
+  QCOMPARE(lines.value(0), u"  ###   Combinations           Skip      Win     <-- Series <--"_s);
+  QCOMPARE(lines.size(), 1 + 630);
+  panel->checkSkipsLastFiltered->setChecked(true);
+  panel->poleSkipsLastFilter->setText(u"5 . 1"_s);
+  QTest::mouseClick(panel->btnSkipsRefresh, Qt::LeftButton);
+  app.Settle();
+  QCOMPARE(panel->poleSkipsLastFilter->text(), u" 1 ... 5"_s);
+  lines = app.form->PanelShowResult->Text().split(u'\n');
+  QVERIFY(lines.size() > 1 + 10 && lines.size() <= 1 + 50);  // five draws hold 50 pairs
+  for (const QString& line : lines.mid(1)) {
+    const int skip = line.mid(30, 5).trimmed().toInt();
+    QVERIFY2(skip >= 1 && skip <= 5, qPrintable(line));
+  }
+
+  // The skip frequency over the draws of the history.
+  QTest::mouseClick(panel->btnSkipsFrequency, Qt::LeftButton);
+  app.Settle();
+  lines = app.form->PanelShowResult->Text().split(u'\n');
+  QCOMPARE(lines.value(0),
+           u"Распределение параметра \"Пропуск\" (Skip) за последние 30 тиражей:"_s);
+}
+
+void THistoryToolsTest::theTestPanelListsTheFlash() {
+  TRunningApp app;
+  app.form->PanelMain->poleSharyEnable->setText(u"1 2 3"_s);
+  app.Trigger(u"menuTest"_s);
+  TPanelTest* panel = app.form->Panel<TPanelTest>();
+  QVERIFY(panel->isVisible());
+  QCOMPARE(app.Controller().ActiveAnalysis(), 99);
+  QTest::mouseClick(panel->btnTest001, Qt::LeftButton);
+  app.Settle();
+  QCOMPARE(app.form->PanelShowResult->Text(),
+           u"\nВспышка.\n\n    1    2\n    1    3\n    2    3"_s);
+  QTest::mouseClick(panel->btnTest002, Qt::LeftButton);  // no visible effect
+  app.Settle();
+  QCOMPARE(app.form->PanelShowResult->Text(),
+           u"\nВспышка.\n\n    1    2\n    1    3\n    2    3"_s);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Desktop tests of the history tools: intervals, slices, the draws map and triplets, each
+// Desktop tests of the history tools: intervals, slices, the draws map, triplets and skips, each
 // through its menu item and buttons.
 
 #include <QObject>
@@ -13,6 +13,8 @@ private Q_SLOTS:
   void slicesRunOnlyFromTheirButtons();
   void theDrawsMapFollowsTheAnalysedDraw();
   void tripletsListTheAnalysedDraw();
+  void skipsRunOnlyFromTheirButtons();
+  void theTestPanelListsTheFlash();
 
 private:
   QTemporaryDir m_dir;

@@ -614,7 +614,7 @@ void TLayoutAndBusyTest::everyControlIsReachableAtEverySize() {
   const QStringList commands = {u"menuTirazhi"_s,     u"menuPrognozCombi"_s, u"menuHotCold"_s,
                                 u"menuRepeats"_s,     u"menuSumForBets"_s,   u"menuRangeStat"_s,
                                 u"menuBasesUpload"_s, u"menuFirstBall"_s,    u"menuIntervals"_s,
-                                u"menuSlice"_s,       u"menuTiraMap"_s};
+                                u"menuSlice"_s,       u"menuTiraMap"_s,      u"menuSkips"_s};
   for (const QSize size : {QSize(1920, 1200), QSize(1280, 800), QSize(900, 650), QSize(800, 560),
                            QSize(700, 480), QSize(640, 480), QSize(400, 300)}) {
     form.resize(size);
