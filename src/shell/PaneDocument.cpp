@@ -68,7 +68,9 @@ std::unique_ptr<QTextDocument> BuildPaneDocument(const TReportPane& pane,
   cursor.beginEditBlock();
   const QTextCharFormat plain;
   TFormatCache formats;
-  // Unstyled lines go in as one block of text each stretch: far fewer cursor operations.
+  // Unstyled lines go in as one block of text each stretch: far fewer cursor operations. A
+  // stretch goes in at every megacharacter, so that it never doubles a long report's memory.
+  constexpr qsizetype kStretchChars = qsizetype{1} << 20;
   QString stretch;
   auto flush = [&] {
     if (stretch.isEmpty()) return;
@@ -82,6 +84,7 @@ std::unique_ptr<QTextDocument> BuildPaneDocument(const TReportPane& pane,
     if (i > 0) stretch += u'\n';
     if (line.Spans.empty()) {
       stretch += line.Text;
+      if (stretch.size() >= kStretchChars) flush();
       continue;
     }
     flush();
