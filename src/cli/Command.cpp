@@ -47,23 +47,30 @@ bool CheckChoice(const QString& option, const QString& value, const QStringList&
   return false;
 }
 
-QString RenderPane(const TReportPane& pane, const QString& format) {
-  if (format == u"ansi") return RenderAnsi(pane);
-  if (format == u"html") return RenderHtml(pane);
-  if (format == u"json") return RenderJson(pane) + u'\n';
-  return RenderPlainText(pane);
-}
-
-// The pane's json with the extra keys added beside "lines" (spliced, not re-parsed: a full
-// listing is tens of megabytes).
-QString PaneJsonWith(const TReportPane& pane, const QJsonObject& extra) {
-  QString json = RenderJson(pane);
-  const QString more = QString::fromUtf8(QJsonDocument(extra).toJson(QJsonDocument::Compact));
-  if (json.endsWith(u'}') && more.size() > 2) {
-    json.chop(1);
-    json += u',' + more.mid(1);
+void WritePane(const TReportPane& pane, const QString& format, const QJsonObject& extra) {
+  constexpr int kSliceLines = 8192;
+  QTextStream& out = Out();
+  if (format == u"html") {  // one <pre> block: a page is not read in pieces
+    out << RenderHtml(pane) << Qt::flush;
+    return;
   }
-  return json + u'\n';
+  if (format == u"json") out << "{\"lines\":[";
+  for (int from = 0; from < pane.LineCount(); from += kSliceLines) {
+    const TReportPane slice = pane.Slice(from, kSliceLines);
+    if (format == u"json") {
+      if (from > 0) out << ',';
+      out << RenderJsonLines(slice);
+    } else {
+      out << (format == u"ansi" ? RenderAnsi(slice) : RenderPlainText(slice));
+    }
+    out.flush();
+  }
+  if (format != u"json") return;
+  out << ']';
+  // The extra keys spliced in beside "lines", in their own compact form.
+  const QByteArray more = QJsonDocument(extra).toJson(QJsonDocument::Compact);
+  if (more.size() > 2) out << ',' << QString::fromUtf8(more.mid(1, more.size() - 2));
+  out << "}\n" << Qt::flush;
 }
 
 const QString kJsonContractHelp =

@@ -38,8 +38,8 @@ bool CheckChoice(const QString& option, const QString& value, const QStringList&
 // The report pane in one of the formats text, ansi, html, json.
 inline const QStringList kPaneFormats = {QStringLiteral("text"), QStringLiteral("ansi"),
                                          QStringLiteral("html"), QStringLiteral("json")};
-QString RenderPane(const TReportPane& pane, const QString& format);
+// Writes the pane to standard output in a format; json gets the extra keys beside "lines".
+// Long panes go out in slices of lines, so that a report of a hundred million characters is
+// never held a second time as one string.
+void WritePane(const TReportPane& pane, const QString& format, const QJsonObject& extra = {});
 extern const QString kJsonContractHelp;
-// The pane's json with the extra keys added beside "lines" (spliced, not re-parsed: a full
-// listing is tens of megabytes).
-QString PaneJsonWith(const TReportPane& pane, const QJsonObject& extra);

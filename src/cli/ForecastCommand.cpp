@@ -234,10 +234,10 @@ public:
     const TForecastRunResult result = RunForecast(lottery, params, state, pane, host);
     host.EndProgress();
     if (parser.value(format) == u"json") {
-      Out() << PaneJsonWith(pane, RunJson(params, state, result.Shown, host.Messages)) << Qt::flush;
+      WritePane(pane, u"json"_s, RunJson(params, state, result.Shown, host.Messages));
     } else {
       Err() << MessagesForTerminal(host.Messages) << Qt::flush;
-      if (!pane.IsEmpty()) Out() << RenderPane(pane, parser.value(format)) << Qt::flush;
+      WritePane(pane, parser.value(format));
     }
     return kExitOk;
   }

@@ -126,11 +126,7 @@ public:
     }
     TReportPane pane;
     WriteReport(lottery, params, pane);
-    const QJsonObject extra = report->ExtraJson(params, lottery);
-    if (parser.value(format) == u"json" && !extra.isEmpty())
-      Out() << PaneJsonWith(pane, extra) << Qt::flush;
-    else
-      Out() << RenderPane(pane, parser.value(format)) << Qt::flush;
+    WritePane(pane, parser.value(format), report->ExtraJson(params, lottery));
     return kExitOk;
   }
 };

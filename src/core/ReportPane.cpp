@@ -36,6 +36,14 @@ void TReportPane::Append(const TReportPane& other) {
   m_lines.insert(m_lines.end(), other.m_lines.begin(), other.m_lines.end());
 }
 
+TReportPane TReportPane::Slice(int from, int count) const {
+  TReportPane slice;
+  const int begin = std::clamp(from, 0, LineCount());
+  const int end = std::clamp(from + std::max(count, 0), begin, LineCount());
+  slice.m_lines.assign(m_lines.begin() + begin, m_lines.begin() + end);
+  return slice;
+}
+
 QStringList TReportPane::Texts() const {
   QStringList texts;
   texts.reserve(LineCount());

@@ -64,6 +64,8 @@ public:
   void ReplaceLines(const QStringList& lines);
   // Appends another pane's lines with their highlights.
   void Append(const TReportPane& other);
+  // The lines [from, from + count) with their highlights, clipped to the pane.
+  TReportPane Slice(int from, int count) const;
   // All lines joined by LF (no trailing LF).
   QString Text() const;
   QStringList Texts() const;

@@ -289,9 +289,12 @@ void AppendJsonString(QString& out, const QString& text) {
 
 // Written by hand: keys in the documented order, and linear in the pane's size.
 QString RenderJson(const TReportPane& pane) {
+  return u"{\"lines\":["_s + RenderJsonLines(pane) + u"]}"_s;
+}
+
+QString RenderJsonLines(const TReportPane& pane) {
   QString out;
-  out.reserve(64 + pane.LineCount() * 96);
-  out += u"{\"lines\":["_s;
+  out.reserve(pane.LineCount() * 96);
   bool firstLine = true;
   for (const TPaneLine& line : pane.Lines()) {
     if (!firstLine) out += u',';
@@ -314,6 +317,5 @@ QString RenderJson(const TReportPane& pane) {
     }
     out += u"]}"_s;
   }
-  out += u"]}"_s;
   return out;
 }

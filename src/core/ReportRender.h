@@ -45,3 +45,5 @@ QString RenderHtmlBody(const TReportPane& pane);
 // in order: {"col":n,"len":n,"color":"#rrggbb"|null,"background":"#rrggbb",
 // "bold":true|false|null}. "color" is null for clLeave, "bold" null for an empty style.
 QString RenderJson(const TReportPane& pane);
+// The elements of RenderJson's "lines" array, comma-separated, without the brackets.
+QString RenderJsonLines(const TReportPane& pane);

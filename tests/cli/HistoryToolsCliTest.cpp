@@ -113,3 +113,18 @@ TEST(HistoryToolsCli, ParsecSkipFrequencyAndTheFlash) {
   EXPECT_EQ(flash.mid(0, 5),
             (QStringList{QString(), u"Вспышка."_s, QString(), u"    3"_s, u"    7"_s}));
 }
+
+TEST(HistoryToolsCli, ALongListGoesOutWholeInSlices) {
+  // 58,905 fotons: seven slices of lines, each format whole and in order.
+  const QStringList args = {u"report"_s, u"skips"_s,     kSample, u"--kind"_s,
+                            u"Four"_s,   u"--history"_s, u"5"_s};
+  QStringList text = RunCli(args).Lines();
+  ASSERT_EQ(text.takeLast(), QString());  // the last line ended too
+  ASSERT_EQ(text.size(), 1 + 58'905);
+  EXPECT_TRUE(text.last().startsWith(u"58905    33 34 35 36"_s));
+  const QJsonObject json = Json(RunCli(args + QStringList{u"--format"_s, u"json"_s}));
+  const QJsonArray lines = json[u"lines"_s].toArray();
+  ASSERT_EQ(lines.size(), text.size());
+  EXPECT_EQ(lines[8192].toObject()[u"text"_s].toString(), text[8192]);
+  EXPECT_EQ(json[u"fields"_s].toObject()[u"available"_s].toString().size(), 1 + 9 * 2 + 27 * 3);
+}
