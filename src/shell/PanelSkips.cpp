@@ -40,7 +40,7 @@ TPanelSkips::TPanelSkips(const QString& name, const QString& caption, QWidget* p
     : TAnalysisPanel(name, caption, parent) {
   QWidget* body = Body();
   QGridLayout* grid = Grid();
-  lbSkipsHistory = MakeLabel(body, u"lbSkipsHistory"_s, u"History"_s);
+  Label281 = MakeLabel(body, u"Label281"_s, u"History"_s);
   seSkipsHistory = MakeSpinEdit(body, u"seSkipsHistory"_s,
                                 {kSkipsHistoryDefault, kSkipsHistoryMin, kSkipsHistoryMax, 4});
   btnSkipsParsec = MakeButton(body, u"btnSkipsParsec"_s, u"P"_s);
@@ -55,7 +55,7 @@ TPanelSkips::TPanelSkips(const QString& name, const QString& caption, QWidget* p
   cbSkipsFreqShow20 = MakeCheckBox(body, u"cbSkipsFreqShow20"_s, u"Show 20"_s);
   cbSkipsFreqSort = MakeCheckBox(body, u"cbSkipsFreqSort"_s, u"Sort"_s);
   btnSkipsFrequency = MakeButton(body, u"btnSkipsFrequency"_s, u"Частота"_s);
-  grid->addWidget(lbSkipsHistory, 0, 0);
+  grid->addWidget(Label281, 0, 0);
   grid->addWidget(seSkipsHistory, 1, 0);
   grid->addWidget(btnSkipsParsec, 1, 1);
   grid->addWidget(cbSkipsDrop, 2, 0, 1, 2);
@@ -67,6 +67,8 @@ TPanelSkips::TPanelSkips(const QString& name, const QString& caption, QWidget* p
   grid->addWidget(cbSkipsFreqShow20, 1, 3);
   grid->addWidget(cbSkipsFreqSort, 2, 3);
   grid->addWidget(btnSkipsFrequency, 4, 3);
+  poleSkipsLastFilter->setMinimumWidth(160);
+  grid->setColumnStretch(4, 1);  // the controls keep their width on a wide panel
 }
 
 TSkipsParams TPanelSkips::ListParams(const TPanelContext& context) const {

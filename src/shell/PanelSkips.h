@@ -27,7 +27,7 @@ public:
   TSkipsParams ListParams(const TPanelContext& context) const;
   TSkipsFrequencyParams FrequencyParams(const TPanelContext& context) const;
 
-  QLabel *lbSkipsHistory, *lbSkipsSkips;
+  QLabel *Label281, *lbSkipsSkips;
   QSpinBox* seSkipsHistory;
   QComboBox* cbSkipsDrop;
   QPushButton* btnSkipsParsec;

@@ -301,7 +301,6 @@ void TMainWindowTest::languageSwitchChangesEveryCaptionAndRereadsTheFile() {
       QCOMPARE(app.Item(QString::fromUtf16(item.Name))->text().remove(u'&'),
                CaptionIn(item, language));
     }
-    int checked = 0;
     for (const TControlCaptionDef& def : ControlCaptions()) {
       const QString name = QString::fromUtf16(def.Name);
       const QString expected = CaptionIn(def, language);
@@ -312,11 +311,9 @@ void TMainWindowTest::languageSwitchChangesEveryCaptionAndRereadsTheFile() {
       } else if (auto* label = app.form->findChild<QLabel*>(name)) {
         QCOMPARE(label->text(), expected);
       } else {
-        continue;  // a control of a panel that is not built in this window
+        QFAIL(qPrintable(u"no control "_s + name));
       }
-      ++checked;
     }
-    QVERIFY(checked >= 7);
   };
 
   verifyCaptions(u"rus"_s);

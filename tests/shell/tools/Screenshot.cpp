@@ -3,18 +3,23 @@
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/lotrix_screenshot docs/screenshot.png
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/lotrix_screenshot out.png menuPrognozCombi
 //   800x600
+//   xvfb-run -s "-screen 0 1280x800x24" build/tests/lotrix_screenshot out.png menuSkips
+//   1280x800 4000 btnSkipsRefresh   (the analysed draw, then a button of the panel)
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "ScriptedHost.h"
 #include "core/Settings.h"
 #include "shell/Controller.h"
+#include "shell/PanelMain.h"
 #include "shell/PanelRangeStat.h"
 #include "shell/mainForm.h"
 
@@ -52,6 +57,12 @@ int main(int argc, char** argv) {
     form.setGeometry(0, 0, size.value(0).toInt(), size.value(1).toInt());
   }
   form.findChild<QAction*>(command)->trigger();
+  // Then, optionally, the analysed draw and a button of the panel: 4000 btnSkipsRefresh.
+  if (argc > 5) {
+    form.PanelMain->seNextTira->setValue(QString::fromLocal8Bit(argv[4]).toInt());
+    if (auto* button = form.findChild<QAbstractButton*>(QString::fromLocal8Bit(argv[5])))
+      button->click();
+  }
   if (command == u"menuRangeStat"_s) {
     TPanelRangeStat* panel = form.Panel<TPanelRangeStat>();
     panel->poleRangeStatSource->setText(series);
