@@ -131,6 +131,13 @@ TEST(CliReport, EveryReportOfTheEngineIsACommandWithItsSummary) {
     EXPECT_EQ(own.Code, 0) << name.toStdString();
     EXPECT_TRUE(own.Out.contains(QString::fromUtf16(def.Summary)));
     EXPECT_EQ(own.Out.contains(u"FILE"_s), def.NeedsLottery);
+    if (!def.NeedsLottery) continue;
+    // With its defaults on a real history: a report, quietly (the engine's report of the
+    // command's parameters is the command's own).
+    const TCliRun run = RunCli({u"report"_s, name, Example(u"5x36 sample.txt"_s)});
+    EXPECT_EQ(run.Code, 0) << name.toStdString();
+    EXPECT_FALSE(run.Out.trimmed().isEmpty()) << name.toStdString();
+    EXPECT_EQ(run.Err, QString()) << name.toStdString();
   }
 }
 
