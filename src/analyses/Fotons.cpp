@@ -154,11 +154,16 @@ void TFlash::SortBySkip() {
     Fotons[static_cast<size_t>(order[rank])].IndexSort = static_cast<int>(rank);
 }
 
+namespace {
+
+int BallWidth(int maxBall) { return maxBall >= 100 ? 4 : 3; }  // three-digit balls run together
+
+}  // namespace
+
 QString QuantumsText(const TFoton& foton, TFotonKind kind, int maxBall) {
-  const int width = maxBall >= 100 ? 4 : 3;  // three-digit balls would run together
   QString text;
   for (int i = 0; i < kind.Size; ++i)
-    text += IntPadLeft(width, foton.Quantums[static_cast<size_t>(i)]);
+    text += IntPadLeft(BallWidth(maxBall), foton.Quantums[static_cast<size_t>(i)]);
   return PadRight(15, text);
 }
 
@@ -253,7 +258,12 @@ void ShowSkipsList(const TLottery& lottery, const TSkipsParams& params, TReportP
   if (progress.Stopped()) return;
 
   // The lines that fit the bounds: each line of a run has the same length.
-  const int64_t lineChars = 8 + 15 + 7 + 5 + 5 + 3 + 6 + otbor.Okno + otbor.Okno / 10;
+  const int quantumsChars = std::max(15, kind.Size * BallWidth(lottery.MaxBall));
+  // The series runs back over the history until the table's first draw.
+  const int64_t entries = masks.InTable(int64_t{otbor.Next} - 1)
+                              ? std::min<int64_t>(otbor.Okno, masks.RowsBefore(otbor.Next))
+                              : 0;
+  const int64_t lineChars = 8 + quantumsChars + 7 + 5 + 5 + 3 + 6 + entries + entries / 10;
   const int64_t shown = std::min(
       {passing, kMaxSkipListLines - 2, kMaxSkipListChars / std::max<int64_t>(lineChars, 1)});
 
@@ -298,7 +308,7 @@ void ShowSkipsList(const TLottery& lottery, const TSkipsParams& params, TReportP
       const QString line =
           SkipLine(static_cast<int64_t>(i) + 1, listed[i], kind, masks, otbor, lottery.MaxBall);
       const int index = pane.AddLine(line);
-      HighlightNumbers(drawT, index, 8, QStringView(line).mid(8, 15), clRed, pane);
+      HighlightNumbers(drawT, index, 8, QStringView(line).mid(8, quantumsChars), clRed, pane);
     }
     return;
   }

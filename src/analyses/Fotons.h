@@ -14,6 +14,7 @@
 
 class THost;
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -55,6 +56,8 @@ public:
   // How many of the foton's balls draw d holds (0 outside the table).
   int Count(const TFoton& foton, TFotonKind kind, int64_t d) const;
   bool InTable(int64_t d) const { return d >= m_first && d < m_first + m_rows; }
+  // How many draws of the table come before draw d.
+  int64_t RowsBefore(int64_t d) const { return std::clamp<int64_t>(d - m_first, 0, m_rows); }
 
 private:
   int64_t m_first = 1, m_rows = 0;

@@ -104,12 +104,20 @@ TEST(Fotons, TheSkipListWithItsFilterAndSort) {
 }
 
 TEST(Fotons, LongListsGoInAtOnceAndAreCutWhereTheyWouldBeTooLong) {
-  const TLottery lottery = LoadExample(u"5x36 sample.txt"_s);
+  // The sample's 400 draws: 58,905 lines of at most 489 characters, all of them.
+  TLottery lottery = LoadExample(u"5x36 sample.txt"_s);
   TSkipsParams params;
   params.NextTira = lottery.NewTira;
   params.History = 9999;
-  params.FotonType = 44;  // 58,905 fotons; a line of 9999 series entries is 11,048 characters
+  params.FotonType = 44;
   TReportPane pane;
+  ShowSkipsList(lottery, params, pane);
+  EXPECT_EQ(pane.LineCount(), 1 + 58'905);
+  EXPECT_EQ(pane.Line(1).size(), 49 + 400 + 40);
+
+  // 10,000 draws: a line of 9999 series entries is 11,048 characters.
+  lottery = RandomLottery(5, 36, 10'000, 5);
+  params.NextTira = lottery.NewTira;
   ShowSkipsList(lottery, params, pane);
   const int64_t fit = kMaxSkipListChars / (49 + 9999 + 999);
   EXPECT_EQ(pane.LineCount(), fit + 2);
@@ -163,4 +171,12 @@ TEST(Fotons, SignedListsStayRanges) {
   const TNumberRanges some = TNumberRanges::Parse(u"7 3. 5 1 2"_s);  // 3 .. 5 from the full stop
   EXPECT_EQ(some.Format(), u" 1 ... 5 7"_s);
   EXPECT_TRUE(TNumberRanges::Parse(u"none"_s).IsEmpty());
+}
+
+TEST(Fotons, ThreeDigitBallsStayApart) {
+  const TFotonKind triple = FotonKindOf(33);
+  EXPECT_EQ(QuantumsText(Foton({7, 99, 100}), triple, 99), u"  7 99100"_s.leftJustified(15));
+  EXPECT_EQ(QuantumsText(Foton({7, 99, 100}), triple, 120), u"   7  99 100"_s.leftJustified(15));
+  // Four balls of four characters fill the field exactly.
+  EXPECT_EQ(QuantumsText(Foton({101, 102, 103, 104}), FotonKindOf(44), 120), u" 101 102 103 104"_s);
 }
