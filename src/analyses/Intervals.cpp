@@ -42,6 +42,26 @@ iArray IntervalWinHistory(const TLottery& lottery, const iArray& interval, int64
   return wins;
 }
 
+void PrintWinTables(TReportPane& pane, const iArray& wins, const QString& title,
+                    std::optional<int> winT, bool markov, QChar decimalSeparator) {
+  PrintFrequencyTable(pane, wins,
+                      {.TableTitle = title,
+                       .ValueTitle = u"Win"_s,
+                       .SortSteps = false,
+                       .PrintSeries = true,
+                       .SelectRed = winT ? iArray{*winT} : iArray{}},
+                      decimalSeparator);
+  if (!markov) return;
+  pane.AddLine(QString());
+  PrintMarkovTable(pane, wins,
+                   {.TableTitle = u"Таблица Маркова (Markov Table)."_s,
+                    .NameMaster = u"Previous"_s,
+                    .NameSlave = u"Next"_s,
+                    .ShowNext = {.Show = true},
+                    .ShowWin = {.Show = winT.has_value(), .Value = winT.value_or(0)}});
+  pane.AddLine(QString());
+}
+
 void ShowIntervalsReport(const TLottery& lottery, const TIntervalsParams& params,
                          TReportPane& pane) {
   const int64_t T = params.NextTira;
@@ -75,23 +95,9 @@ void ShowIntervalsReport(const TLottery& lottery, const TIntervalsParams& params
     pane.AddLine(history);
     pane.AddLine(QString());
     pane.AddLine(QString());
-    PrintFrequencyTable(pane, wins,
-                        {.TableTitle = u"Частота выигрышей (Win) в интервале."_s,
-                         .ValueTitle = u"Win"_s,
-                         .SortSteps = false,
-                         .PrintSeries = true,
-                         .SelectRed = known ? iArray{winT} : iArray{}},
-                        params.DecimalSeparator);
-    if (params.Markov) {
-      pane.AddLine(QString());
-      PrintMarkovTable(pane, wins,
-                       {.TableTitle = u"Таблица Маркова (Markov Table)."_s,
-                        .NameMaster = u"Previous"_s,
-                        .NameSlave = u"Next"_s,
-                        .ShowNext = {.Show = true},
-                        .ShowWin = {.Show = known, .Value = known ? winT : 0}});
-      pane.AddLine(QString());
-    }
+    PrintWinTables(pane, wins, u"Частота выигрышей (Win) в интервале."_s,
+                   known ? std::optional(winT) : std::nullopt, params.Markov,
+                   params.DecimalSeparator);
     pane.AddLine(QString());
     pane.AddLine(kSeparator);
     pane.AddLine(QString());

@@ -7,6 +7,7 @@
 #include <QChar>
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "core/CommonFunctions.h"
 #include "core/Lottery.h"
@@ -36,6 +37,10 @@ iArray IntervalBalls(const QString& text, int maxBall);
 QString CanonicalInterval(const QString& text, int maxBall);
 // [Win(d), Win(d - 1), .., Win(d - H + 1)]: balls of each draw in the set (0 outside the table).
 iArray IntervalWinHistory(const TLottery& lottery, const iArray& interval, int64_t d, int history);
+// The frequency table of a win history under a title and, with markov, an empty line, its
+// Markov table and an empty line; the analysed draw's win (when known) marked in both.
+void PrintWinTables(TReportPane& pane, const iArray& wins, const QString& title,
+                    std::optional<int> winT, bool markov, QChar decimalSeparator);
 
 // The report; the texts in params are read as they are (the caller normalises the edits).
 void ShowIntervalsReport(const TLottery& lottery, const TIntervalsParams& params,

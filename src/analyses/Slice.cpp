@@ -4,8 +4,6 @@
 #include <vector>
 
 #include "Intervals.h"
-#include "stats/Frequency.h"
-#include "stats/MarkovChains.h"
 
 using namespace Qt::StringLiterals;
 
@@ -90,21 +88,8 @@ void ShowSlices(const TLottery& lottery, const TSliceParams& params, TReportPane
     pane.AddLine(QString());
     pane.AddLine(QString());
     const int winT = CountCommon(drawT, slice.Range);
-    PrintFrequencyTable(pane, wins,
-                        {.TableTitle = u"Частота выигрышей (Win) в Срезе."_s,
-                         .ValueTitle = u"Win"_s,
-                         .SortSteps = false,
-                         .PrintSeries = true,
-                         .SelectRed = known ? iArray{winT} : iArray{}},
-                        params.DecimalSeparator);
-    pane.AddLine(QString());
-    PrintMarkovTable(pane, wins,
-                     {.TableTitle = u"Таблица Маркова (Markov Table)."_s,
-                      .NameMaster = u"Previous"_s,
-                      .NameSlave = u"Next"_s,
-                      .ShowNext = {.Show = true},
-                      .ShowWin = {.Show = known, .Value = known ? winT : 0}});
-    pane.AddLine(QString());
+    PrintWinTables(pane, wins, u"Частота выигрышей (Win) в Срезе."_s,
+                   known ? std::optional(winT) : std::nullopt, true, params.DecimalSeparator);
     pane.AddLine(QString());
     pane.AddLine(kSeparator);
   }
