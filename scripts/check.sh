@@ -12,12 +12,14 @@ if ! clang-format --dry-run --Werror "${files[@]}" 2>/tmp/lotrix-format.log; the
   exit 1
 fi
 
-# Each layer and the folders it must not include (core <- stats <- analyses <- forecast).
+# Each layer and the folders it must not include
+# (core <- stats <- analyses <- forecast <- tools <- reports).
 status=0
 check_layer() {
   local layer=$1 forbidden=$2
   local sources
   mapfile -t sources < <(git ls-files "src/$layer/")
+  [ ${#sources[@]} -gt 0 ] || return 0
   if grep -nE "#include [<\"]($forbidden)/" "${sources[@]}"; then
     echo "check: src/$layer includes a layer above it" >&2
     status=1
@@ -28,9 +30,11 @@ check_layer() {
     status=1
   fi
 }
-check_layer core 'stats|analyses|forecast|shell|cli|app'
-check_layer stats 'analyses|forecast|shell|cli|app'
-check_layer analyses 'forecast|shell|cli|app'
-check_layer forecast 'shell|cli|app'
+check_layer core 'stats|analyses|forecast|tools|reports|shell|cli|app'
+check_layer stats 'analyses|forecast|tools|reports|shell|cli|app'
+check_layer analyses 'forecast|tools|reports|shell|cli|app'
+check_layer forecast 'tools|reports|shell|cli|app'
+check_layer tools 'reports|shell|cli|app'
+check_layer reports 'shell|cli|app'
 [ $status -eq 0 ] && echo "check: format and layers clean"
 exit $status

@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "analyses/Reports.h"
 #include "core/Lottery.h"
 #include "core/ReportPane.h"
+#include "reports/Reports.h"
 
 class TReport {
 public:

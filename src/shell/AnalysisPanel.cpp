@@ -56,9 +56,14 @@ void TAnalysisPanel::RerunOnClick(QAbstractButton* checkBox) {
   connect(checkBox, &QAbstractButton::clicked, this, &TAnalysisPanel::ParametersChanged);
 }
 
-TPaneJob TReportPanel::Job(const TPanelContext& context) const {
+TPaneJob ReportJob(const TLottery* lottery, TReportParams params) {
   // The worker reads the open lottery in place: nothing replaces or edits it while a report
   // runs (opening, saving and the language switch are refused until the work has ended).
-  return [lottery = context.Lottery, params = Params(context.NextTira, context.DecimalSeparator)](
-             THost& host, TReportPane& pane) { WriteReport(lottery, params, pane, &host); };
+  return [lottery, params = std::move(params)](THost& host, TReportPane& pane) {
+    WriteReport(lottery, params, pane, &host);
+  };
+}
+
+TPaneJob TReportPanel::Job(const TPanelContext& context) const {
+  return ReportJob(context.Lottery, Params(context.NextTira, context.DecimalSeparator));
 }

@@ -4,7 +4,7 @@
 // names its re-run triggers (RerunOnChange, RerunOnClick), its buttons with their actions
 // (Buttons) and the job it runs in the result pane (Job). The controller connects them; it
 // never asks a panel which button was pressed. A report panel (TReportPanel) runs an engine
-// report of the registry in analyses/Reports.h.
+// report of the registry in reports/Reports.h.
 
 #include <QFrame>
 #include <QList>
@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "LongWork.h"
-#include "analyses/Reports.h"
+#include "reports/Reports.h"
 
 class QAbstractButton;
 class QGridLayout;
@@ -25,8 +25,9 @@ struct TPanelContext {
   const TLottery* Lottery = nullptr;  // the open lottery; the job reads it in place
   int NextTira = 1;                   // seNextTira: the analysed draw T
   QChar DecimalSeparator = QLatin1Char('.');
-  QString AvailableBalls;  // poleSharyEnable (empty: every ball)
-  QStringList PaneLines;   // the result pane's lines (what the user pasted there)
+  QString Language = QStringLiteral("rus");  // the interface language
+  QString AvailableBalls;                    // poleSharyEnable (empty: every ball)
+  QStringList PaneLines;                     // the result pane's lines (what the user pasted there)
 };
 
 // A button of a panel and what it does: Action runs on the GUI thread; MakeJob gives another
@@ -77,6 +78,10 @@ protected:
   QWidget* m_body;
   QGridLayout* m_grid;
 };
+
+// The job that writes a report of the registry into the pane, hearing the host (progress,
+// cancel, messages).
+TPaneJob ReportJob(const TLottery* lottery, TReportParams params);
 
 // A panel whose job is a report of the engine's registry, with the parameters its controls
 // show for the analysed draw.

@@ -464,6 +464,7 @@ void TController::RunPanelJob(TAnalysisPanel* panel,
   context.Lottery = &m_lottery;
   context.NextTira = m_form.PanelMain->seNextTira->value();
   context.DecimalSeparator = m_host.DecimalSeparator();
+  context.Language = m_language;
   context.AvailableBalls = m_form.PanelMain->poleSharyEnable->text();
   panel->BeforeJob(context);
   if (panel->ReadsPane()) context.PaneLines = SplitLines(m_form.PanelShowResult->Text());

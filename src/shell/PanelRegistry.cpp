@@ -3,6 +3,7 @@
 #include <array>
 
 #include "AnalysisPanel.h"
+#include "PanelCalculators.h"
 #include "PanelDifference.h"
 #include "PanelEvenSleepy.h"
 #include "PanelFirstLastSum.h"
@@ -35,12 +36,12 @@ constexpr auto kPanels = std::to_array<TPanelDef>({
     {u"PanelTiraMap", u"Карта тиражей (Draws map)", false, &Make<TPanelTiraMap>},
     {u"PanelTreble", u"Treble", true, kFrame},
     {u"PanelEven", u"Четные (Even)", true, &Make<TPanelEven>},
-    {u"PanelDogon", u"Стратегия мартингейл (Martingale strategy)", true, kFrame},
+    {u"PanelDogon", u"Стратегия мартингейл (Martingale strategy)", true, &Make<TPanelDogon>},
     {u"PanelNeuralNet", u"Нейронная сеть (Neural network)", true, kFrame},
     {u"PanelPrognoz", u"Прогноз (Forecast)", true, &Make<TPanelPrognoz>},
     {u"PanelIntervals", u"Интервалы (Intervals)", true, &Make<TPanelIntervals>},
     {u"PanelIntervalsProf", u"Интервалы (Проф)", true, kFrame},
-    {u"PanelCalculator", u"Combinations Calculator", true, kFrame},
+    {u"PanelCalculator", u"Combinations Calculator", true, &Make<TPanelCalculator>},
     {u"PanelSleepy", u"Слипы (Consecutive numbers)", true, &Make<TPanelSleepy>},
     {u"PanelFirstBall", u"Первый Шар (First ball) / Последний Шар (Last ball)", true,
      &Make<TPanelFirstBall>},

@@ -12,17 +12,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// A job that writes one report of the registry.
-TPaneJob ReportJob(const TLottery* lottery, TReportParams params) {
-  return [lottery, params = std::move(params)](THost& host, TReportPane& pane) {
-    WriteReport(lottery, params, pane, &host);
-  };
-}
-
-}  // namespace
-
 QComboBox* MakeFotonKindBox(QWidget* parent, const QString& name) {
   auto* box = new QComboBox(parent);
   box->setObjectName(name);

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "CliRun.h"
-#include "analyses/Reports.h"
+#include "reports/Reports.h"
 
 using namespace Qt::StringLiterals;
 

@@ -11,6 +11,7 @@
 #include "ForecastPanelTests.h"
 #include "HistoryToolsTests.h"
 #include "ShellTests.h"
+#include "ToolsTests.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ const TTestClass kClasses[] = {
     {"TAnalysisPanelsTest", &Run<TAnalysisPanelsTest>},
     {"TForecastPanelTest", &Run<TForecastPanelTest>},
     {"THistoryToolsTest", &Run<THistoryToolsTest>},
+    {"TToolsTest", &Run<TToolsTest>},
 };
 
 }  // namespace

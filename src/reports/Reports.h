@@ -1,5 +1,5 @@
 #pragma once
-// Every report of the analyses in one registry. The window's panels turn their controls and
+// Every report of the engine in one registry. The window's panels turn their controls and
 // lotrix-cli's `report NAME` its options into a TReportParams; WriteReport runs the report
 // that record is for. So the map from a report to its function and its parameter record
 // exists here only: a new report is its engine file, one alternative of the variant and
@@ -20,6 +20,7 @@
 #include "analyses/Slice.h"
 #include "analyses/TiraMap.h"
 #include "analyses/Triplets.h"
+#include "tools/Calculators.h"
 
 // The parameter record of one report run; its type says which report.
 using TReportParams =
@@ -27,7 +28,7 @@ using TReportParams =
                  TSumParams, TSumForBetsParams, TDifferencesParams, TRepeatsParams,
                  TRangeStatParams, TIntervalsParams, TSliceParams, TSliceTotalWinParams,
                  TTripletsParams, TTiraMapParams, TSkipsParams, TSkipsFrequencyParams,
-                 TFlashListingParams, TParsecParams>;
+                 TFlashListingParams, TParsecParams, TCalculatorParams, TMartingaleParams>;
 
 struct TReportDef {
   const char16_t* Name;     // as lotrix-cli names it: "hot-cold"

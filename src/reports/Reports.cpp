@@ -29,6 +29,9 @@ constexpr auto kReports = std::to_array<TReportDef>({
     {u"skip-frequency", u"the skips the fotons of each past draw had when they came up", true},
     {u"flash", u"every foton of a kind over the available balls (the Test panel)", true},
     {u"parsec", u"the history length the lottery and the foton kind suggest", true},
+    {u"calculator", u"how many combinations there are per combination matching B of D balls",
+     false},
+    {u"martingale", u"a betting series whose every win covers all spent plus a profit", false},
 });
 static_assert(kReports.size() == std::variant_size_v<TReportParams>);
 
@@ -73,6 +76,8 @@ void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPa
           [&](const TSkipsFrequencyParams& p) { ShowSkipsFrequency(*lottery, p, pane, host); },
           [&](const TFlashListingParams& p) { ShowFlashListing(*lottery, p, pane); },
           [&](const TParsecParams& p) { ShowParsec(*lottery, p, pane); },
+          [&](const TCalculatorParams& p) { ShowCombinationsCalculator(p, pane); },
+          [&](const TMartingaleParams& p) { ShowMartingale(p, pane, host); },
       },
       params);
 }

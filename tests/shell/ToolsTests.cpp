@@ -1,0 +1,65 @@
+#include "ToolsTests.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "ShellTestSupport.h"
+#include "core/Settings.h"
+#include "shell/PanelCalculators.h"
+#include "shell/PanelShowResult.h"
+
+using namespace Qt::StringLiterals;
+
+void TToolsTest::init() {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));  // grouping by ","
+  TSettings settings;
+  settings.ClearAll();
+  settings.WriteSetting(QString::fromUtf16(kSettingReopen[0]),
+                        CopyExample(m_dir, u"5x36 sample.txt"_s, u"5x36 tools.txt"_s));
+}
+
+void TToolsTest::theCalculatorFollowsItsSpinEdits() {
+  TRunningApp app;
+  TPanelCalculator* panel = app.form->Panel<TPanelCalculator>();
+  const int before = app.Controller().ActiveAnalysis();
+  app.Trigger(u"menuCalculator"_s);
+  QVERIFY(panel->isVisible());
+  QCOMPARE(app.Controller().ActiveAnalysis(), before);
+  QCOMPARE(panel->lbNumbOfCombi->text(), u"Number of Combinations = 376,992"_s);
+  panel->seCalculatorBalls->setValue(4);
+  QCOMPARE(panel->lbNumbOfCombi->text(), u"Number of Combinations = 2,432"_s);
+  panel->seCalculatorLotto->setValue(8);
+  panel->seCalculatorBalls->setValue(1);  // L - D < D - B: no number
+  QCOMPARE(panel->lbNumbOfCombi->text(), u"Number of Combinations = "_s);
+  QVERIFY(!app.Controller().Work().IsRunning());  // a label, not a report
+}
+
+void TToolsTest::theMartingaleRewritesItsFieldsAndRunsOnGo() {
+  TRunningApp app;
+  TPanelDogon* panel = app.form->Panel<TPanelDogon>();
+  app.Trigger(u"menuDogon"_s);
+  QVERIFY(panel->isVisible());
+  QVERIFY(!app.Controller().Work().IsRunning());  // only GO! computes
+  QCOMPARE(panel->editDogonOdds->text(), u"45,0"_s);
+  panel->editDogonStartStake->setText(u"-20"_s);
+  panel->editDogonProfit->setText(u"1000 words"_s);
+  panel->seDogonSteps->setValue(3);
+  QTest::mouseClick(panel->btnDogonStart, Qt::LeftButton);
+  app.Settle();
+  QCOMPARE(panel->editDogonStartStake->text(), u"20"_s);
+  QCOMPARE(panel->editDogonProfit->text(), u"1000"_s);
+  const QStringList lines = app.form->PanelShowResult->Text().split(u'\n');
+  QCOMPARE(lines.size(), 2 + 3);
+  QCOMPARE(lines.value(4), u"   3         24         24          70       1080       1010"_s);
+
+  // Odds that are no number: the message, and the pane stays empty.
+  panel->editDogonOdds->setText(u"abc"_s);
+  QTest::mouseClick(panel->btnDogonStart, Qt::LeftButton);
+  app.Settle();
+  QVERIFY(app.form->PanelShowResult->Text().isEmpty());
+  QCOMPARE(app.host.Messages.value(app.host.Messages.size() - 1),
+           u"'abc' — недопустимое число с плавающей точкой"_s);
+}
