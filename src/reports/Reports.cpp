@@ -32,6 +32,9 @@ constexpr auto kReports = std::to_array<TReportDef>({
     {u"calculator", u"how many combinations there are per combination matching B of D balls",
      false},
     {u"martingale", u"a betting series whose every win covers all spent plus a profit", false},
+    {u"pool", u"a random pool (or your tickets) judged against a draw, with each range's bonus",
+     true},
+    {u"deviation", u"how unevenly a typed series is spread (its first tenth over its last)", false},
 });
 static_assert(kReports.size() == std::variant_size_v<TReportParams>);
 
@@ -78,6 +81,8 @@ void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPa
           [&](const TParsecParams& p) { ShowParsec(*lottery, p, pane); },
           [&](const TCalculatorParams& p) { ShowCombinationsCalculator(p, pane); },
           [&](const TMartingaleParams& p) { ShowMartingale(p, pane, host); },
+          [&](const TPoolParams& p) { GenerateRandomPool(*lottery, p, pane, host); },
+          [&](const TDeviationParams& p) { ShowDeviation(p, pane); },
       },
       params);
 }

@@ -21,6 +21,7 @@
 #include "analyses/TiraMap.h"
 #include "analyses/Triplets.h"
 #include "tools/Calculators.h"
+#include "tools/Pool.h"
 
 // The parameter record of one report run; its type says which report.
 using TReportParams =
@@ -28,7 +29,8 @@ using TReportParams =
                  TSumParams, TSumForBetsParams, TDifferencesParams, TRepeatsParams,
                  TRangeStatParams, TIntervalsParams, TSliceParams, TSliceTotalWinParams,
                  TTripletsParams, TTiraMapParams, TSkipsParams, TSkipsFrequencyParams,
-                 TFlashListingParams, TParsecParams, TCalculatorParams, TMartingaleParams>;
+                 TFlashListingParams, TParsecParams, TCalculatorParams, TMartingaleParams,
+                 TPoolParams, TDeviationParams>;
 
 struct TReportDef {
   const char16_t* Name;     // as lotrix-cli names it: "hot-cold"
