@@ -8,6 +8,7 @@
 
 #include "Command.h"
 #include "ConsoleHost.h"
+#include "InputFiles.h"
 #include "LotteryLoader.h"
 #include "Report.h"
 #include "core/ReportRender.h"
@@ -204,16 +205,7 @@ public:
     params.NumCombiShow = SpinOption(parser, u"auto"_s, kNumCombiShowDefault, kNumCombiShowMin,
                                      kNumCombiShowMax, &ok);
     params.Threads = SpinOption(parser, u"threads"_s, 0, 0, 1024, &ok);
-    if (parser.isSet(u"seed"_s)) {
-      bool number = false;
-      params.Seed = parser.value(u"seed"_s).trimmed().toULongLong(&number);
-      if (!number) {
-        Err() << "lotrix-cli: --seed needs a whole number, not \"" << parser.value(u"seed"_s)
-              << "\"\n"
-              << Qt::flush;
-        ok = false;
-      }
-    }
+    params.Seed = SeedOption(parser, &ok);
     if (!ok) return kExitUsage;
     params.AutoOnly = parser.value(u"show"_s) == u"auto";
     params.AvailableBalls = parser.value(u"available"_s);

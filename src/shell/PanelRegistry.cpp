@@ -10,6 +10,7 @@
 #include "PanelHotCold.h"
 #include "PanelIntervals.h"
 #include "PanelLastTira.h"
+#include "PanelPools.h"
 #include "PanelPrognoz.h"
 #include "PanelRangeStat.h"
 #include "PanelSkips.h"
@@ -40,7 +41,7 @@ constexpr auto kPanels = std::to_array<TPanelDef>({
     {u"PanelNeuralNet", u"Нейронная сеть (Neural network)", true, kFrame},
     {u"PanelPrognoz", u"Прогноз (Forecast)", true, &Make<TPanelPrognoz>},
     {u"PanelIntervals", u"Интервалы (Intervals)", true, &Make<TPanelIntervals>},
-    {u"PanelIntervalsProf", u"Интервалы (Проф)", true, kFrame},
+    {u"PanelIntervalsProf", u"Интервалы (Проф)", true, &Make<TPanelIntervalsProf>},
     {u"PanelCalculator", u"Combinations Calculator", true, &Make<TPanelCalculator>},
     {u"PanelSleepy", u"Слипы (Consecutive numbers)", true, &Make<TPanelSleepy>},
     {u"PanelFirstBall", u"Первый Шар (First ball) / Последний Шар (Last ball)", true,
@@ -53,10 +54,10 @@ constexpr auto kPanels = std::to_array<TPanelDef>({
     {u"PanelUpload", u"Обновление баз", true, &Make<TPanelUpload>},
     {u"PanelSumForBets", u"Sum for Bets", true, &Make<TPanelSumForBets>},
     {u"PanelRandomNumberGenerator", u"Генератор Случайных Чисел (Random Number Generator)", true,
-     kFrame},
+     &Make<TPanelRandomNumberGenerator>},
     {u"PanelTriplets", u"Триплеты (Triplets)", true, &Make<TPanelTriplets>},
     {u"PanelRangeStat", u"Ряд (Range)", true, &Make<TPanelRangeStat>},
-    {u"PanelEven5x36", u"Четные для 5х36", true, kFrame},
+    {u"PanelEven5x36", u"Четные для 5х36", true, &Make<TPanelEven5x36>},
     {u"PanelActivity", u"Activity", true, kFrame},
     {u"PanelSlice", u"Срезы (Slice)", true, &Make<TPanelSlice>},
 });

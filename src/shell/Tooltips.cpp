@@ -116,6 +116,8 @@ constexpr auto kTooltips = std::to_array<TTooltipDef>({
     {u"editDogonProfit", u"Profit", u"Профит"},
     {u"editDogonOdds", u"Profit", u"Профит"},
     {u"seDogonSteps", u"Number of steps", u"Число шагов"},
+    {u"se*RangeSize", u"Balls in each range of the pool", u"Шаров в каждом ряду пула"},
+    {u"se*PoolSize", u"Ranges in the pool", u"Рядов в пуле"},
     {u"btnBasesRecognize", u"Turn the listing pasted into the result pane into draw lines",
      u"Превратить вставленный в окно результатов список в строки тиражей"},
 });

@@ -9,6 +9,8 @@
 #include "ShellTestSupport.h"
 #include "core/Settings.h"
 #include "shell/PanelCalculators.h"
+#include "shell/PanelMain.h"
+#include "shell/PanelPools.h"
 #include "shell/PanelShowResult.h"
 
 using namespace Qt::StringLiterals;
@@ -62,4 +64,54 @@ void TToolsTest::theMartingaleRewritesItsFieldsAndRunsOnGo() {
   QVERIFY(app.form->PanelShowResult->Text().isEmpty());
   QCOMPARE(app.host.Messages.value(app.host.Messages.size() - 1),
            u"'abc' — недопустимое число с плавающей точкой"_s);
+}
+
+void TToolsTest::theGeneratorAndItsKenoButtonMakeNewPools() {
+  TRunningApp app;
+  TPanelRandomNumberGenerator* panel = app.form->Panel<TPanelRandomNumberGenerator>();
+  app.form->PanelShowResult->ShowPane([] {
+    TReportPane old;
+    old.AddLine(u"old report"_s);
+    return old;
+  }());
+  app.Trigger(u"menuRandomNumberGenerator"_s);
+  QVERIFY(panel->isVisible());
+  QCOMPARE(app.Controller().ActiveAnalysis(), 0);
+  QVERIFY(app.form->PanelShowResult->Text().isEmpty());  // cleared, nothing run
+  app.form->PanelMain->seNextTira->setValue(400);
+  panel->seRNGRangeSize->setValue(8);
+  panel->seRNGPoolSize->setValue(12);
+  QTest::mouseClick(panel->btnRandomNumberGenerator, Qt::LeftButton);
+  app.Settle();
+  const QStringList first = app.form->PanelShowResult->Text().split(u'\n');
+  QCOMPARE(first.value(0), u"Генератор Случайных Чисел (Random Number Generator)"_s);
+  QCOMPARE(first.value(4), u"Всего Комбинаций   =          12"_s);
+  QCOMPARE(first.size(), 3 + 2 + 6 + 1 + 2 + 1 + 12);  // the statistic has 0 .. 5 matches
+  QCOMPARE(first.last().size(), 5 + 5 + 8 * 3 + 8 + 5);
+
+  // The KENO button of "Интервалы (Проф)": the same report from the generator's sizes.
+  TSettings().WriteSetting(QString::fromUtf16(kSettingProf), u"731"_s);
+  TPanelIntervalsProf* keno = app.form->Panel<TPanelIntervalsProf>();
+  app.Trigger(u"menuIntervalsProf"_s);
+  QVERIFY(keno->isVisible());
+  QTest::mouseClick(keno->btnKENORandomNumberGenerator, Qt::LeftButton);
+  app.Settle();
+  const QStringList second = app.form->PanelShowResult->Text().split(u'\n');
+  QCOMPARE(second.size(), first.size());
+  QVERIFY(second != first);  // a new pool, from the clock
+}
+
+void TToolsTest::theResearchVariantListsItsPool() {
+  TRunningApp app;
+  TPanelEven5x36* panel = app.form->Panel<TPanelEven5x36>();
+  app.Trigger(u"menuEven5x36"_s);
+  QVERIFY(panel->isVisible());
+  QCOMPARE(panel->seEven5x36RangeSize->minimum(), 5);
+  panel->seEven5x36PoolSize->setValue(3);
+  QTest::mouseClick(panel->btnEven5x36RNG, Qt::LeftButton);
+  app.Settle();
+  const QStringList lines = app.form->PanelShowResult->Text().split(u'\n');
+  QCOMPARE(lines.size(), 11 + 3);
+  QCOMPARE(lines.value(3), u"Статистика выигрышей Пула (Pools Win Statistic)"_s);
+  QCOMPARE(lines.value(13).size(), 5 * 3 + 4 + 5);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Desktop tests of the tools of the Advanced and Forecast menus: the combinations
-// calculator and the martingale planner.
+// calculator, the martingale planner and the random pools.
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -11,6 +11,8 @@ private Q_SLOTS:
   void init();
   void theCalculatorFollowsItsSpinEdits();
   void theMartingaleRewritesItsFieldsAndRunsOnGo();
+  void theGeneratorAndItsKenoButtonMakeNewPools();
+  void theResearchVariantListsItsPool();
 
 private:
   QTemporaryDir m_dir;
