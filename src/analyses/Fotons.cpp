@@ -154,12 +154,6 @@ void TFlash::SortBySkip() {
     Fotons[static_cast<size_t>(order[rank])].IndexSort = static_cast<int>(rank);
 }
 
-namespace {
-
-int BallWidth(int maxBall) { return maxBall >= 100 ? 4 : 3; }  // three-digit balls run together
-
-}  // namespace
-
 QString QuantumsText(const TFoton& foton, TFotonKind kind, int maxBall) {
   QString text;
   for (int i = 0; i < kind.Size; ++i)

@@ -20,6 +20,11 @@ public:
   // option value). `lottery` is null for reports that need no draws file.
   virtual int Fill(const QCommandLineParser& parser, const TLottery* lottery,
                    QChar decimalSeparator, TReportParams& out) = 0;
+  // Runs after the report, before its pane is printed (files it writes); an exit code.
+  virtual int Finish(const TReportParams& params) {
+    (void)params;
+    return 0;
+  }
   // Keys the json form adds beside "lines" (the fields as the panel shows them after a run).
   virtual QJsonObject ExtraJson(const TReportParams& params, const TLottery* lottery) const {
     (void)params;

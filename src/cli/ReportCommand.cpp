@@ -126,6 +126,7 @@ public:
     }
     TReportPane pane;
     WriteReport(lottery, params, pane);
+    if (const int finished = report->Finish(params); finished != kExitOk) return finished;
     WritePane(pane, parser.value(format), report->ExtraJson(params, lottery));
     return kExitOk;
   }

@@ -81,6 +81,8 @@ QString IntPadLeft(int width, int64_t value);
 // Appends IntPadLeft(width, value) without a temporary string, for lists of millions.
 void AppendIntPadLeft(QString& text, int64_t value, int width);
 QString ZeroPad(int width, int64_t value);
+// The width of a ball in listings: 3, or 4 where three-digit balls would run together.
+inline int BallWidth(int maxBall) { return maxBall >= 100 ? 4 : 3; }
 QString RepeatText(int n, const QString& text);
 QString GroupThousands(const QString& digits);
 QString NumbersToText(int width, const iArray& values);

@@ -35,6 +35,12 @@ constexpr auto kReports = std::to_array<TReportDef>({
     {u"pool", u"a random pool (or your tickets) judged against a draw, with each range's bonus",
      true},
     {u"deviation", u"how unevenly a typed series is spread (its first tenth over its last)", false},
+    {u"past-matches-source", u"the table of candidate rows past matches filters", false},
+    {u"past-matches",
+     u"candidate rows kept by how many of the last W draws shared 0, 1, 2, ... balls with them",
+     true},
+    {u"past-matches-history",
+     u"how many of their W predecessors the real draws matched 0, 1, 2, ... times", true},
 });
 static_assert(kReports.size() == std::variant_size_v<TReportParams>);
 
@@ -83,6 +89,9 @@ void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPa
           [&](const TMartingaleParams& p) { ShowMartingale(p, pane, host); },
           [&](const TPoolParams& p) { GenerateRandomPool(*lottery, p, pane, host); },
           [&](const TDeviationParams& p) { ShowDeviation(p, pane); },
+          [&](const TPastMatchesSourceParams& p) { ShowPastMatchesSource(p, pane); },
+          [&](const TPastMatchesParams& p) { ShowPastMatches(*lottery, p, pane, host); },
+          [&](const TPastMatchesHistoryParams& p) { ShowPastMatchesHistory(*lottery, p, pane); },
       },
       params);
 }

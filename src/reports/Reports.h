@@ -20,6 +20,7 @@
 #include "analyses/Slice.h"
 #include "analyses/TiraMap.h"
 #include "analyses/Triplets.h"
+#include "forecast/PastMatches.h"
 #include "tools/Calculators.h"
 #include "tools/Pool.h"
 
@@ -30,7 +31,8 @@ using TReportParams =
                  TRangeStatParams, TIntervalsParams, TSliceParams, TSliceTotalWinParams,
                  TTripletsParams, TTiraMapParams, TSkipsParams, TSkipsFrequencyParams,
                  TFlashListingParams, TParsecParams, TCalculatorParams, TMartingaleParams,
-                 TPoolParams, TDeviationParams>;
+                 TPoolParams, TDeviationParams, TPastMatchesSourceParams, TPastMatchesParams,
+                 TPastMatchesHistoryParams>;
 
 struct TReportDef {
   const char16_t* Name;     // as lotrix-cli names it: "hot-cold"

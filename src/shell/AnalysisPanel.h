@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "LongWork.h"
 #include "reports/Reports.h"
@@ -19,6 +20,7 @@ class QGridLayout;
 class QLabel;
 class QSpinBox;
 class TLottery;
+struct TForecastState;
 
 // What a panel's job may read, taken on the GUI thread when the job starts.
 struct TPanelContext {
@@ -28,15 +30,19 @@ struct TPanelContext {
   QString Language = QStringLiteral("rus");  // the interface language
   QString AvailableBalls;                    // poleSharyEnable (empty: every ball)
   QStringList PaneLines;                     // the result pane's lines (what the user pasted there)
+  // The last forecast (never null); nothing changes it while a job runs.
+  std::shared_ptr<const TForecastState> Forecast;
 };
 
-// A button of a panel and what it does: Action runs on the GUI thread; MakeJob gives another
-// job than the panel's own to run; with neither the button runs the panel's job. Either way
-// the controller refuses it (with a beep) while work runs.
+// A button of a panel and what it does: Action runs on the GUI thread with the window's host;
+// MakeJob gives another job than the panel's own to run; with neither the button runs the
+// panel's job. Either way the controller refuses it (with a beep) while work runs. A job
+// that ReadsClipboard finds the clipboard text, taken when it starts, in its host.
 struct TPanelButton {
   QAbstractButton* Button;
-  std::function<void()> Action;
+  std::function<void(THost& host)> Action;
   std::function<TPaneJob(const TPanelContext&)> MakeJob = nullptr;
+  bool ReadsClipboard = false;
 };
 
 class TAnalysisPanel : public QFrame {

@@ -217,10 +217,12 @@ void TController::ConnectControls() {
   connect(main->seNextTira, &QSpinBox::valueChanged, this, &TController::UpdateStatus);
   for (TAnalysisPanel* panel : m_form.AnalysisPanelList()) {
     for (const TPanelButton& button : panel->Buttons())
-      OnClick(
-          button.Button, button.Action ? button.Action : [this, panel, make = button.MakeJob] {
-            RunPanelJob(panel, make);
-          });
+      OnClick(button.Button, [this, panel, button] {
+        if (button.Action)
+          button.Action(m_host);
+        else
+          RunPanelJob(panel, button.MakeJob, button.ReadsClipboard);
+      });
     // A panel's triggers re-run its job only while its analysis is the active one.
     connect(panel, &TAnalysisPanel::ParametersChanged, this, [this, panel] {
       if (ActivePanel() == panel) prRefreshResults();
@@ -455,7 +457,8 @@ void TController::WorkFinished() {
 }
 
 void TController::RunPanelJob(TAnalysisPanel* panel,
-                              const std::function<TPaneJob(const TPanelContext&)>& makeJob) {
+                              const std::function<TPaneJob(const TPanelContext&)>& makeJob,
+                              bool readsClipboard) {
   if (m_work->IsRunning()) {
     QApplication::beep();
     return;
@@ -466,15 +469,16 @@ void TController::RunPanelJob(TAnalysisPanel* panel,
   context.DecimalSeparator = m_host.DecimalSeparator();
   context.Language = m_language;
   context.AvailableBalls = m_form.PanelMain->poleSharyEnable->text();
+  context.Forecast = m_forecast;
   panel->BeforeJob(context);
   if (panel->ReadsPane()) context.PaneLines = SplitLines(m_form.PanelShowResult->Text());
   // A panel that paints its own result (the draws map) has no job for the pane.
   if (TPaneJob job = makeJob ? makeJob(context) : panel->Job(context))
-    RunReport(std::move(job), panel);
+    RunReport(std::move(job), panel, nullptr, readsClipboard ? m_host.ClipboardText() : QString());
 }
 
 bool TController::RunReport(TPaneJob job, QWidget* panel,
-                            std::function<void(bool cancelled)> finished) {
+                            std::function<void(bool cancelled)> finished, QString clipboard) {
   if (m_work->IsRunning()) {
     QApplication::beep();
     return false;
@@ -491,7 +495,7 @@ bool TController::RunReport(TPaneJob job, QWidget* panel,
                                           5000);
         if (!result.Cancelled) m_form.PanelShowResult->ShowDocument(std::move(result.Document));
       },
-      panel, QString(), m_host.DecimalSeparator());
+      panel, std::move(clipboard), m_host.DecimalSeparator());
 }
 
 bool TController::SaveDraws() {

@@ -116,8 +116,9 @@ public:
   // Runs a report job off the GUI thread into the result pane; refused (false) while
   // another one runs. `finished` runs on the GUI thread after the job has ended (with
   // whether it was cancelled), before the pane shows its result.
+  // The job's host finds `clipboard` as the clipboard text.
   bool RunReport(TPaneJob job, QWidget* panel,
-                 std::function<void(bool cancelled)> finished = nullptr);
+                 std::function<void(bool cancelled)> finished = nullptr, QString clipboard = {});
 
 private:
   void ConnectControls();
@@ -136,7 +137,8 @@ private:
   // Runs the panel's job in the background for the analysed draw (seNextTira).
   // A button's own job when makeJob is given.
   void RunPanelJob(TAnalysisPanel* panel,
-                   const std::function<TPaneJob(const TPanelContext&)>& makeJob = nullptr);
+                   const std::function<TPaneJob(const TPanelContext&)>& makeJob = nullptr,
+                   bool readsClipboard = false);
   void WorkFinished();
   // The window's own menu commands.
   void CmdExit();

@@ -62,7 +62,7 @@ TReportParams TPanelIntervals::Params(int nextTira, QChar decimalSeparator) cons
 }
 
 QList<TPanelButton> TPanelIntervals::Buttons() {
-  return {{btnIntervalsSetSave, [this] { NormaliseAndSave(seIntervalsSet->value()); }},
+  return {{btnIntervalsSetSave, [this](THost&) { NormaliseAndSave(seIntervalsSet->value()); }},
           {btnIntervalsRefresh, nullptr}};
 }
 

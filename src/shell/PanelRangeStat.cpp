@@ -43,11 +43,12 @@ TPanelRangeStat::TPanelRangeStat(const QString& name, const QString& caption, QW
 }
 
 QList<TPanelButton> TPanelRangeStat::Buttons() {
-  return {
-      {btnRangeStatClear, [this] { poleRangeStatSource->setText(ClearRangeSource()); }},
-      {btnRangeStatReverse,
-       [this] { poleRangeStatSource->setText(ReverseRangeSource(poleRangeStatSource->text())); }},
-      {btnRangeStatRefresh, nullptr}};
+  return {{btnRangeStatClear, [this](THost&) { poleRangeStatSource->setText(ClearRangeSource()); }},
+          {btnRangeStatReverse,
+           [this](THost&) {
+             poleRangeStatSource->setText(ReverseRangeSource(poleRangeStatSource->text()));
+           }},
+          {btnRangeStatRefresh, nullptr}};
 }
 
 TReportParams TPanelRangeStat::Params(int /*nextTira*/, QChar decimalSeparator) const {

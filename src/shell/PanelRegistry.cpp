@@ -6,6 +6,7 @@
 #include "PanelCalculators.h"
 #include "PanelDifference.h"
 #include "PanelEvenSleepy.h"
+#include "PanelFilterFromLast.h"
 #include "PanelFirstLastSum.h"
 #include "PanelHotCold.h"
 #include "PanelIntervals.h"
@@ -46,7 +47,7 @@ constexpr auto kPanels = std::to_array<TPanelDef>({
     {u"PanelSleepy", u"Слипы (Consecutive numbers)", true, &Make<TPanelSleepy>},
     {u"PanelFirstBall", u"Первый Шар (First ball) / Последний Шар (Last ball)", true,
      &Make<TPanelFirstBall>},
-    {u"PanelFilterFromLast", u"Совпадения в последних тиражах", true, kFrame},
+    {u"PanelFilterFromLast", u"Совпадения в последних тиражах", true, &Make<TPanelFilterFromLast>},
     {u"PanelKarusel", u"Карусели (Wheeling systems)", true, kFrame},
     {u"PanelDifference", u"Разницы (Difference)", true, &Make<TPanelDifference>},
     {u"PanelImage", u"", false, kFrame},

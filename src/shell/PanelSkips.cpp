@@ -124,5 +124,5 @@ TPaneJob TPanelTest::Job(const TPanelContext& context) const {
 
 QList<TPanelButton> TPanelTest::Buttons() {
   // Test 002 has no visible effect.
-  return {{btnTest001, nullptr}, {btnTest002, [] {}}};
+  return {{btnTest001, nullptr}, {btnTest002, [](THost&) {}}};
 }

@@ -11,8 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-int BallWidth(int maxBall) { return maxBall >= 100 ? 4 : 3; }  // three-digit balls run together
-
 // Bonus and win of every range, then the pool's table and win series.
 void Judge(const TLottery& lottery, TmyPool& pool) {
   TBonusTable bonus;
