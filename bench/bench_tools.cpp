@@ -1,11 +1,13 @@
 // The random pool with its bonus: 9,999 ranges of 25 balls in 5 of 36 (53,130 five-ball
 // parts each, counted); the bonus of one range counted, against walking its 53,130 parts.
+// Past matches of 1,000,000 candidate rows against 30 draws, listed, against counting alone.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 
 #include "BenchLotteries.h"
 #include "analyses/EvenSleepy.h"
+#include "forecast/PastMatches.h"
 #include "tools/BonusTable.h"
 #include "tools/Pool.h"
 
@@ -74,5 +76,55 @@ void BM_RangeBonusWalked(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RangeBonusWalked)->Unit(benchmark::kMicrosecond);
+
+const TLottery& Lotto() {
+  static const TLottery lottery = LoadExample(u"6x49 canada lotto.txt"_s);
+  return lottery;
+}
+
+std::shared_ptr<TPastMatchesTables> MillionRows() {
+  static const std::shared_ptr<TPastMatchesTables> tables = [] {
+    auto made = std::make_shared<TPastMatchesTables>();
+    const TLottery random = RandomLottery(6, 49, 1'000'000, 5);
+    for (const iArray& row : random.Tirazhi)
+      made->SourceTable.emplace_back(row.begin() + 1, row.end());
+    return made;
+  }();
+  return tables;
+}
+
+void BM_PastMatches(benchmark::State& state) {
+  TPastMatchesParams params;
+  params.NextTira = Lotto().NewTira;
+  params.Window = 30;
+  params.Filter = state.range(0) != 0;
+  params.FilterText = u"10 .. 30 / 0 .. 15"_s;
+  params.Tables = MillionRows();
+  for (auto _ : state) {
+    TReportPane pane;
+    ShowPastMatches(Lotto(), params, pane);
+    benchmark::DoNotOptimize(pane.LineCount());
+  }
+}
+BENCHMARK(BM_PastMatches)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+// The match counts alone (the baseline of the listing).
+void BM_PastMatchesCounts(benchmark::State& state) {
+  const TRecentDraws recent(Lotto(), Lotto().NewTira, 30);
+  for (auto _ : state) {
+    int64_t sum = 0;
+    for (const iArray& row : MillionRows()->SourceTable) sum += recent.MatchCounts(row, 6)[1];
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(BM_PastMatchesCounts)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -27,19 +27,20 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// `draws` random draws of k balls out of n, one per line, numbered from 1.
-QByteArray History(int k, int n, int draws, unsigned seed) {
+// `draws` random draws of k balls out of n, one per line, numbered from 1 (or, as a table of
+// tickets, not numbered).
+QByteArray History(int k, int n, int draws, unsigned seed, bool numbered = true) {
   std::mt19937 random(seed);
   std::vector<int> balls(static_cast<size_t>(n));
   QByteArray text;
   text.reserve(static_cast<qsizetype>(draws) * (8 + 3 * k));
   for (int draw = 1; draw <= draws; ++draw) {
     for (int b = 0; b < n; ++b) balls[static_cast<size_t>(b)] = b + 1;
-    text += QByteArray::number(draw);
+    if (numbered) text += QByteArray::number(draw);
     for (int i = 0; i < k; ++i) {
       std::swap(balls[static_cast<size_t>(i)],
                 balls[static_cast<size_t>(i) + random() % static_cast<size_t>(n - i)]);
-      text += ' ';
+      if (numbered || i > 0) text += ' ';
       text += QByteArray::number(balls[static_cast<size_t>(i)]);
     }
     text += '\n';
@@ -97,7 +98,10 @@ int main(int argc, char** argv) {
       !WriteFile(QString::fromStdString(path("20x80 long.txt")), History(20, 80, kDraws, 1)) ||
       !WriteFile(QString::fromStdString(path("6x49 long.txt")), History(6, 49, kDraws, 2)) ||
       !WriteFile(QString::fromStdString(path("14x29 forecast.txt")), History(14, 29, 200, 3)) ||
-      !WriteFile(QString::fromStdString(path("12x30 forecast.txt")), History(12, 30, 200, 4))) {
+      !WriteFile(QString::fromStdString(path("12x30 forecast.txt")), History(12, 30, 200, 4)) ||
+      !WriteFile(QString::fromStdString(path("6x49 short.txt")), History(6, 49, 200, 5)) ||
+      !WriteFile(QString::fromStdString(path("tickets.txt")),
+                 History(6, 49, 1'000'000, 6, false))) {
     std::fprintf(stderr, "could not write the inputs\n");
     return 2;
   }
@@ -105,7 +109,8 @@ int main(int argc, char** argv) {
 
   const std::string wideFile = path("5x36 wide.txt"), keno = path("20x80 long.txt"),
                     lotto = path("6x49 long.txt"), f14 = path("14x29 forecast.txt"),
-                    f12 = path("12x30 forecast.txt");
+                    f12 = path("12x30 forecast.txt"), lottoShort = path("6x49 short.txt"),
+                    tickets = path("tickets.txt");
   const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
       {"validate, 2M lines of 33 numbers", {"validate", wideFile}},
       {"report even, 2M lines of 33 numbers", {"report", "even", wideFile}},
@@ -120,6 +125,11 @@ int main(int argc, char** argv) {
       {"forecast 14/29 (77.6M), 4 threads", {"forecast", f14, "--threads", "4"}},
       {"forecast 14/29 (77.6M), 16 threads", {"forecast", f14, "--threads", "16"}},
       {"forecast 12/30 (86.5M), 1024 threads", {"forecast", f12, "--threads", "1024"}},
+      {"report past-matches, 1M rows of 6/49, W=30",
+       {"report", "past-matches", lottoShort, "--source", tickets}},
+      {"report past-matches, 1M rows, W=30, filtered",
+       {"report", "past-matches", lottoShort, "--source", tickets, "--filter",
+        "10 .. 30 / 0 .. 15"}},
       {"report range, 10,000 distinct, all columns",
        {"report", "range", "--series-text", series, "--series", "--steps", "--markov"}},
   };

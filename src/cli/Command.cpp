@@ -1,5 +1,6 @@
 #include "Command.h"
 
+#include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
@@ -47,29 +48,43 @@ bool CheckChoice(const QString& option, const QString& value, const QStringList&
   return false;
 }
 
+QByteArray JsonKeys(const QJsonObject& object) {
+  const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Compact);
+  return text.size() > 2 ? text.mid(1, text.size() - 2) : QByteArray();
+}
+
 void WritePane(const TReportPane& pane, const QString& format, const QJsonObject& extra) {
+  WritePane(pane, format, format == u"json" ? JsonKeys(extra) : QByteArray());
+}
+
+void WritePane(const TReportPane& pane, const QString& format, const QByteArray& extraKeys) {
   constexpr int kSliceLines = 8192;
   QTextStream& out = Out();
-  if (format == u"html") {  // one <pre> block: a page is not read in pieces
-    out << RenderHtml(pane) << Qt::flush;
-    return;
-  }
+  if (format == u"html") out << HtmlPageStart();
   if (format == u"json") out << "{\"lines\":[";
   for (int from = 0; from < pane.LineCount(); from += kSliceLines) {
     const TReportPane slice = pane.Slice(from, kSliceLines);
     if (format == u"json") {
       if (from > 0) out << ',';
       out << RenderJsonLines(slice);
+    } else if (format == u"html") {
+      out << RenderHtmlLines(slice);
     } else {
       out << (format == u"ansi" ? RenderAnsi(slice) : RenderPlainText(slice));
     }
     out.flush();
   }
+  if (format == u"html") out << HtmlPageEnd() << Qt::flush;
   if (format != u"json") return;
   out << ']';
-  // The extra keys spliced in beside "lines", in their own compact form.
-  const QByteArray more = QJsonDocument(extra).toJson(QJsonDocument::Compact);
-  if (more.size() > 2) out << ',' << QString::fromUtf8(more.mid(1, more.size() - 2));
+  // The extra keys spliced in beside "lines", as UTF-8 bytes straight to the device.
+  if (!extraKeys.isEmpty()) {
+    out << ',' << Qt::flush;
+    if (out.device() != nullptr)
+      out.device()->write(extraKeys);
+    else
+      out << QString::fromUtf8(extraKeys);
+  }
   out << "}\n" << Qt::flush;
 }
 

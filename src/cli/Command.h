@@ -42,4 +42,8 @@ inline const QStringList kPaneFormats = {QStringLiteral("text"), QStringLiteral(
 // Long panes go out in slices of lines, so that a report of a hundred million characters is
 // never held a second time as one string.
 void WritePane(const TReportPane& pane, const QString& format, const QJsonObject& extra = {});
+// The same with the extra keys as compact json text without the braces (JsonKeys).
+void WritePane(const TReportPane& pane, const QString& format, const QByteArray& extraKeys);
+// An object's keys as compact json text without the braces.
+QByteArray JsonKeys(const QJsonObject& object);
 extern const QString kJsonContractHelp;

@@ -38,8 +38,10 @@ std::shared_ptr<TPastMatchesTables> SourceTables(const QCommandLineParser& parse
   if (!parser.isSet(kSourceOption)) return tables;
   std::optional<iArray2D> rows = ReadRowsFile(parser.value(kSourceOption));
   if (!rows) return nullptr;
-  tables->SourceTable = std::move(*rows);
-  return tables;
+  if (LoadSourceRows(*tables, std::move(*rows))) return tables;
+  Err() << "lotrix-cli: " << parser.value(kSourceOption) << ": " << SourceTooLongMessage() << '\n'
+        << Qt::flush;
+  return nullptr;
 }
 
 class TPastMatchesSourceReport : public TReport {
@@ -108,18 +110,29 @@ public:
     Err() << "lotrix-cli: " << m_output << ": " << outcome.Reason << '\n' << Qt::flush;
     return kExitInvalidData;
   }
-  // {"fields": {"filter": the rewritten field}, "filtered": [rows], "clipboard": their text}
-  QJsonObject ExtraJson(const TReportParams& params, const TLottery*) const override {
+  // "fields": {"filter": the rewritten field}, "filtered": [rows], "clipboard": their text,
+  // written straight as text (a million rows as json values would take a gigabyte).
+  QByteArray ExtraJsonText(const TReportParams& params, const TLottery*) const override {
     const TPastMatchesParams& p = std::get<TPastMatchesParams>(params);
-    QJsonArray filtered;
-    for (const iArray& row : p.Tables->FilteredTable) {
-      QJsonArray balls;
-      for (const int32_t ball : row) balls.append(ball);
-      filtered.append(balls);
+    const iArray2D& kept = p.Tables->FilteredTable;
+    QByteArray text = JsonKeys(
+        {{u"fields"_s, QJsonObject{{u"filter"_s, ReadMatchFilterText(p.FilterText).Text}}}});
+    text += ",\"filtered\":[";
+    for (size_t i = 0; i < kept.size(); ++i) {
+      text += i == 0 ? "[" : ",[";
+      for (size_t j = 0; j < kept[i].size(); ++j) {
+        if (j > 0) text += ',';
+        text += QByteArray::number(kept[i][j]);
+      }
+      text += ']';
     }
-    return {{u"fields"_s, QJsonObject{{u"filter"_s, ReadMatchFilterText(p.FilterText).Text}}},
-            {u"filtered"_s, filtered},
-            {u"clipboard"_s, KeptText(p)}};
+    text += "],\"clipboard\":\"";
+    for (const iArray& row : kept) {  // RowsToClipboard, json-escaped
+      for (const int32_t v : row) text += QByteArray::number(v) + ' ';
+      text += "\\r\\n";
+    }
+    text += '"';
+    return text;
   }
 
 private:

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "Command.h"
 #include "core/Lottery.h"
 #include "core/ReportPane.h"
 #include "reports/Reports.h"
@@ -30,6 +31,11 @@ public:
     (void)params;
     (void)lottery;
     return {};
+  }
+  // The same keys as compact json text without the braces; a report whose extras are large
+  // (a million rows) writes it itself, as a tree of json values would take many times more.
+  virtual QByteArray ExtraJsonText(const TReportParams& params, const TLottery* lottery) const {
+    return JsonKeys(ExtraJson(params, lottery));
   }
 };
 

@@ -127,7 +127,10 @@ public:
     TReportPane pane;
     WriteReport(lottery, params, pane);
     if (const int finished = report->Finish(params); finished != kExitOk) return finished;
-    WritePane(pane, parser.value(format), report->ExtraJson(params, lottery));
+    // Only the json form has the extra keys (a million kept rows, a pool made once more).
+    const bool json = parser.value(format) == u"json"_s;
+    WritePane(pane, parser.value(format),
+              json ? report->ExtraJsonText(params, lottery) : QByteArray());
     return kExitOk;
   }
 };

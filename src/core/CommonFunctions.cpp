@@ -172,6 +172,32 @@ iArray2D TextToRows(const QStringList& lines) {
   return rows;
 }
 
+iArray2D TextToRows(QStringView text, int64_t limit, bool* more) {
+  iArray2D rows;
+  if (more != nullptr) *more = false;
+  qsizetype start = 0;
+  // The line from start to end: a row when it holds a number; false when one is too many.
+  auto take = [&](qsizetype end) {
+    iArray row = ExtractNumbers(text.mid(start, end - start));
+    if (row.empty()) return true;
+    if (static_cast<int64_t>(rows.size()) >= limit) {
+      if (more != nullptr) *more = true;
+      return false;
+    }
+    rows.push_back(std::move(row));
+    return true;
+  };
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c != u'\r' && c != u'\n') continue;
+    if (!take(i)) return rows;
+    if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) take(text.size());
+  return rows;
+}
+
 QString RowsToText(const iArray2D& rows) {
   QString text;
   for (const iArray& row : rows) {

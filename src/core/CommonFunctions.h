@@ -46,6 +46,9 @@ iArray ExtractSignedNumbers(QStringView text);
 QStringList SplitLines(QStringView text);
 // Row i = ExtractNumbers(line i); rows without numbers are removed.
 iArray2D TextToRows(const QStringList& lines);
+// The same for the lines of a text, read in place; at most `limit` rows, *more (when given)
+// set when the text holds further rows.
+iArray2D TextToRows(QStringView text, int64_t limit, bool* more = nullptr);
 // Clipboard text of a table: every number followed by one space, lines ended by CR LF.
 QString RowsToText(const iArray2D& rows);
 iArray2D ClipboardToRows(THost& host);

@@ -208,16 +208,18 @@ QString RenderAnsi(const TReportPane& pane) {
   return out;
 }
 
-QString RenderHtmlBody(const TReportPane& pane) {
-  // Browsers and Qt's rich text ignore a line end right after <pre> and show nothing for
-  // the one before </pre>: writing both keeps an empty first or last line of the pane.
-  static constexpr QStringView kOpen = u"<pre style=\"font-family:'Courier New', monospace\">\n";
-  static constexpr QStringView kClose = u"</pre>";
-  QString out;
-  // A usual span's markup (colour, background, bold) is 77 characters; an escape or a
-  // span cut into several runs only makes the string grow once more.
-  out.reserve(kOpen.size() + kClose.size() + EstimateSize(pane, 80));
-  out += kOpen;
+namespace {
+
+// Browsers and Qt's rich text ignore a line end right after <pre> and show nothing for the
+// one before </pre>: writing both keeps an empty first or last line of the pane.
+constexpr QStringView kPreOpen = u"<pre style=\"font-family:'Courier New', monospace\">\n";
+constexpr QStringView kPreClose = u"</pre>";
+constexpr QStringView kPageHead =
+    u"<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>Lotrix</title>\n"
+    u"</head>\n<body>\n";
+constexpr QStringView kPageTail = u"\n</body>\n</html>\n";
+
+void AppendHtmlLines(QString& out, const TReportPane& pane) {
   std::vector<TStyledRun> runs;
   std::vector<int> bounds;
   for (const TPaneLine& line : pane.Lines()) {
@@ -239,21 +241,42 @@ QString RenderHtmlBody(const TReportPane& pane) {
     }
     out += u'\n';
   }
-  out += kClose;
+}
+
+// A usual span's markup (colour, background, bold) is 77 characters; an escape or a span
+// cut into several runs only makes the string grow once more.
+constexpr qsizetype kHtmlPerSpan = 80;
+
+}  // namespace
+
+QString RenderHtmlBody(const TReportPane& pane) {
+  QString out;
+  out.reserve(kPreOpen.size() + kPreClose.size() + EstimateSize(pane, kHtmlPerSpan));
+  out += kPreOpen;
+  AppendHtmlLines(out, pane);
+  out += kPreClose;
   return out;
 }
 
-QString RenderHtml(const TReportPane& pane) {
-  static constexpr QStringView kHead =
-      u"<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>Lotrix</title>\n"
-      u"</head>\n<body>\n";
-  static constexpr QStringView kTail = u"\n</body>\n</html>\n";
-  const QString body = RenderHtmlBody(pane);
+QString RenderHtmlLines(const TReportPane& pane) {
   QString out;
-  out.reserve(kHead.size() + body.size() + kTail.size());
-  out += kHead;
-  out += body;
-  out += kTail;
+  out.reserve(EstimateSize(pane, kHtmlPerSpan));
+  AppendHtmlLines(out, pane);
+  return out;
+}
+
+QString HtmlPageStart() { return kPageHead + kPreOpen; }
+QString HtmlPageEnd() { return kPreClose + kPageTail; }
+
+QString RenderHtml(const TReportPane& pane) {
+  QString out;
+  out.reserve(kPageHead.size() + kPreOpen.size() + EstimateSize(pane, kHtmlPerSpan) +
+              kPreClose.size() + kPageTail.size());
+  out += kPageHead;
+  out += kPreOpen;
+  AppendHtmlLines(out, pane);
+  out += kPreClose;
+  out += kPageTail;
   return out;
 }
 

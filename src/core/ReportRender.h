@@ -40,6 +40,11 @@ QString RenderHtml(const TReportPane& pane);
 // styled runs as <span style="..."> with only the attributes that are set; text escaped
 // (&, <, >, "). Built in one pass into one reserved string, for the desktop's rich text.
 QString RenderHtmlBody(const TReportPane& pane);
+// The page of RenderHtml in pieces, for writers that render a long pane in slices of lines:
+// HtmlPageStart(), then RenderHtmlLines of every slice, then HtmlPageEnd().
+QString HtmlPageStart();
+QString RenderHtmlLines(const TReportPane& pane);
+QString HtmlPageEnd();
 
 // Compact JSON for scripts: {"lines":[{"text":"...","spans":[...]}]}; every span as stored,
 // in order: {"col":n,"len":n,"color":"#rrggbb"|null,"background":"#rrggbb",

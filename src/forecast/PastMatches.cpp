@@ -5,12 +5,31 @@
 
 using namespace Qt::StringLiterals;
 
-void LoadSourceFromClipboard(TPastMatchesTables& tables, THost& host) {
-  tables.SourceTable = ClipboardToRows(host);
+bool LoadSourceFromClipboard(TPastMatchesTables& tables, THost& host) {
+  bool more = false;
+  tables.SourceTable = TextToRows(host.ClipboardText(), kMaxSourceRows, &more);
+  if (more) tables.SourceTable.clear();
+  return !more;
 }
 
-void LoadSourceFromForecast(TPastMatchesTables& tables, const TCombinationTable& exportTable) {
+bool LoadSourceRows(TPastMatchesTables& tables, iArray2D rows) {
+  const bool fits = static_cast<int64_t>(rows.size()) <= kMaxSourceRows;
+  tables.SourceTable = fits ? std::move(rows) : iArray2D();
+  return fits;
+}
+
+bool LoadSourceFromForecast(TPastMatchesTables& tables, const TCombinationTable& exportTable) {
+  if (exportTable.RowCount() > kMaxSourceRows) {
+    tables.SourceTable.clear();
+    return false;
+  }
   tables.SourceTable = exportTable.ToRows();
+  return true;
+}
+
+QString SourceTooLongMessage() {
+  return u"Таблица для фильтрации длиннее 1.000.000 строк и не загружена. "
+         u"(The table to filter has more than 1,000,000 rows and was not loaded.)"_s;
 }
 
 TRecentDraws::TRecentDraws(const TLottery& lottery, int d, int window) {
@@ -60,6 +79,10 @@ bool PassesMatchFilter(const iArray& counts, const TMatchFilter& filter) {
 void ShowPastMatchesSource(const TPastMatchesSourceParams& params, TReportPane& pane) {
   pane.Clear();
   const bool fromForecast = params.Origin == TSourceOrigin::Forecast;
+  if (params.TooLong) {
+    pane.AddLine(SourceTooLongMessage());
+    return;
+  }
   const iArray2D* source = params.Tables ? &params.Tables->SourceTable : nullptr;
   if (source == nullptr || source->empty()) {
     pane.AddLine(fromForecast
@@ -133,7 +156,8 @@ bool ShowPastMatches(const TLottery& lottery, const TPastMatchesParams& params, 
     const iArray counts = recent.MatchCounts(row, std::min(k, static_cast<int>(row.size())));
     if (!PassesMatchFilter(counts, filter)) continue;
     ++kept;
-    QString line;
+    QString line;  // exactly its length: a million lines grown by appends would take twice
+    line.reserve(18 + ballPart + 6 + 4 * static_cast<qsizetype>(counts.size()));
     AppendIntPadLeft(line, kept, 6);
     line += u"   "_s;
     AppendIntPadLeft(line, i + 1, 6);

@@ -31,9 +31,17 @@ struct TPastMatchesTables {
 // Where the source table came from: the clipboard (or a file in lotrix-cli) or the forecast.
 enum class TSourceOrigin { Clipboard = 0, Forecast = 1 };
 
-void LoadSourceFromClipboard(TPastMatchesTables& tables, THost& host);
+// The most rows a source table holds (the most the forecast shows): a longer one is not
+// loaded, as its listings would not fit in memory.
+constexpr int64_t kMaxSourceRows = 1'000'000;
+
+// Both return false, the source table left empty, for a table longer than kMaxSourceRows.
+bool LoadSourceFromClipboard(TPastMatchesTables& tables, THost& host);
+bool LoadSourceRows(TPastMatchesTables& tables, iArray2D rows);
 // The table the forecast's last showing displayed (empty when there was none).
-void LoadSourceFromForecast(TPastMatchesTables& tables, const TCombinationTable& exportTable);
+bool LoadSourceFromForecast(TPastMatchesTables& tables, const TCombinationTable& exportTable);
+// Why a longer table was not loaded.
+QString SourceTooLongMessage();
 
 // The ball sets of the W draws before draw d (d-1 first), compared by bit tests; a draw
 // outside the table has no balls.
@@ -71,6 +79,7 @@ bool PassesMatchFilter(const iArray& counts, const TMatchFilter& filter);
 struct TPastMatchesSourceParams {
   TSourceOrigin Origin = TSourceOrigin::Clipboard;
   std::shared_ptr<const TPastMatchesTables> Tables;
+  bool TooLong = false;  // the load refused a table longer than kMaxSourceRows
 };
 void ShowPastMatchesSource(const TPastMatchesSourceParams& params, TReportPane& pane);
 

@@ -69,14 +69,11 @@ TPastMatchesHistoryParams TPanelFilterFromLast::HistoryParams(const TPanelContex
 }
 
 TPaneJob TPanelFilterFromLast::LoadJob(TSourceOrigin origin, const TPanelContext& context) const {
-  const TReportParams show = TPastMatchesSourceParams{origin, m_tables};
-  return [tables = m_tables, forecast = context.Forecast, origin, show](THost& host,
-                                                                        TReportPane& pane) {
-    if (origin == TSourceOrigin::Clipboard)
-      LoadSourceFromClipboard(*tables, host);
-    else
-      LoadSourceFromForecast(*tables, forecast->MainPrognoz.ExportTable);
-    WriteReport(nullptr, show, pane, &host);
+  return [tables = m_tables, forecast = context.Forecast, origin](THost& host, TReportPane& pane) {
+    const bool loaded = origin == TSourceOrigin::Clipboard
+                            ? LoadSourceFromClipboard(*tables, host)
+                            : LoadSourceFromForecast(*tables, forecast->MainPrognoz.ExportTable);
+    WriteReport(nullptr, TPastMatchesSourceParams{origin, tables, !loaded}, pane, &host);
   };
 }
 

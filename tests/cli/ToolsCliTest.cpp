@@ -96,3 +96,71 @@ TEST(ToolsCli, TheDeviationOfATypedSeries) {
   EXPECT_EQ(json[u"text"_s].toString(), u"0.083"_s);
   EXPECT_EQ(RunCli({u"report"_s, u"deviation"_s, u"--series-text"_s, u""_s}).Out, u"x.xxx\n"_s);
 }
+
+TEST(ToolsCli, PastMatchesFilterAFileAndWriteTheKeptRows) {
+  QTemporaryDir dir;
+  QFile source(dir.filePath(u"source.txt"_s));
+  ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+  source.write("2 4 7 23 30\r\nno numbers\r\n1 2 3\n36 35 34 33 32 31 30\n");
+  source.close();
+  const QString sample = Example(u"5x36 sample.txt"_s);  // draw 400 is 2 4 7 23 30
+  const QStringList base = {u"report"_s,       u"past-matches"_s, sample, u"--source"_s,
+                            source.fileName(), u"--window"_s,     u"1"_s};
+
+  const TCliRun all = RunCli(base);
+  ASSERT_EQ(all.Code, 0) << all.Err.toStdString();
+  const QStringList lines = all.Lines();
+  ASSERT_EQ(lines.size(), 6);
+  EXPECT_EQ(lines[0],
+            u"Фильтрация исходной Таблицы по совпадению в прошедших 1 тиражах. "
+            u"Тиражи №400 - 400."_s);
+  EXPECT_TRUE(lines[2].endsWith(u"      0   0   0   0   0   1"_s));
+  EXPECT_TRUE(lines[3].endsWith(u"      0   1   0   0"_s));
+
+  const QString output = dir.filePath(u"kept.txt"_s);
+  const QJsonObject json = Json(RunCli(base + QStringList{u"--filter"_s, u"/ 1"_s, u"--output"_s,
+                                                          output, u"--format"_s, u"json"_s}));
+  EXPECT_EQ(json[u"fields"_s].toObject()[u"filter"_s].toString(), u" /  1"_s);
+  EXPECT_EQ(json[u"filtered"_s].toArray(),
+            (QJsonArray{QJsonArray{1, 2, 3}, QJsonArray{36, 35, 34, 33, 32, 31, 30}}));
+  const QString kept = u"1 2 3 \r\n36 35 34 33 32 31 30 \r\n"_s;
+  EXPECT_EQ(json[u"clipboard"_s].toString(), kept);
+  QFile written(output);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(written.readAll()), kept);
+
+  // The field only rewritten: every row kept.
+  const QJsonObject unticked =
+      Json(RunCli(base + QStringList{u"--filter-text"_s, u"/ 1"_s, u"--format"_s, u"json"_s}));
+  EXPECT_EQ(unticked[u"fields"_s].toObject()[u"filter"_s].toString(), u" /  1"_s);
+  EXPECT_EQ(unticked[u"filtered"_s].toArray().size(), 3);
+  EXPECT_EQ(RunCli(base + QStringList{u"--filter"_s, u"1"_s, u"--filter-text"_s, u"1"_s}).Code, 2);
+  const TCliRun unreadable =
+      RunCli({u"report"_s, u"past-matches"_s, sample, u"--source"_s, dir.filePath(u"none"_s)});
+  EXPECT_EQ(unreadable.Code, 1);
+  EXPECT_TRUE(unreadable.Err.endsWith(u"none: no such file\n"_s));
+  const TCliRun badOutput =
+      RunCli(base + QStringList{u"--output"_s, dir.filePath(u"no/such/dir/kept.txt"_s)});
+  EXPECT_EQ(badOutput.Code, 1);
+  EXPECT_TRUE(badOutput.Err.contains(u"kept.txt"_s));
+
+  const TCliRun listing =
+      RunCli({u"report"_s, u"past-matches-source"_s, u"--source"_s, source.fileName()});
+  EXPECT_EQ(listing.Lines(),
+            (QStringList{u"Исходная таблица для фильтрации из Буфера обмена. Всего строк 3."_s,
+                         u"   2   4   7  23  30"_s, u"   1   2   3"_s,
+                         u"  36  35  34  33  32  31  30"_s, QString()}));
+  EXPECT_EQ(RunCli({u"report"_s, u"past-matches-source"_s}).Out,
+            u"Подходящей таблицы для фильтрации в Буфере обмена нет.\n"_s);
+}
+
+TEST(ToolsCli, PastMatchesHistoryOfTheRealDraws) {
+  const TCliRun run = RunCli({u"report"_s, u"past-matches-history"_s, Example(u"5x36 sample.txt"_s),
+                              u"--history"_s, u"999"_s});
+  EXPECT_EQ(run.Code, 0);
+  EXPECT_EQ(run.Err, u"lotrix-cli: --history 999 is outside 1..200; using 200\n"_s);
+  const QStringList lines = run.Lines();
+  EXPECT_EQ(lines[0], u"Совпадения в прошедших 30 тиражах."_s);
+  EXPECT_TRUE(lines[202].startsWith(u" 200          400      2  4  7 23 30"_s));
+  EXPECT_TRUE(lines.contains(u"<-- История совпадений 0 <--"_s));
+}

@@ -249,6 +249,17 @@ TEST(CommonFunctionsText, TextToRowsSkipsLinesWithoutNumbers) {
   const iArray2D rows = TextToRows({u"101 1 2 3"_s, QString(), u"note"_s, u"102 4 5 6"_s});
   EXPECT_EQ(rows, (iArray2D{{101, 1, 2, 3}, {102, 4, 5, 6}}));
   EXPECT_TRUE(TextToRows({}).empty());
+  // Read in place, bounded: the same rows as splitting the lines first.
+  for (const QString& text : {u"1 2\r\n\r\nx\n3\r4 5"_s, u"\n\r7"_s, u"8\r\n"_s, QString()}) {
+    bool more = true;
+    EXPECT_EQ(TextToRows(text, 10, &more), TextToRows(SplitLines(text)));
+    EXPECT_FALSE(more);
+  }
+  bool more = false;
+  EXPECT_EQ(TextToRows(u"1\nno\n2\n3"_s, 2, &more), (iArray2D{{1}, {2}}));
+  EXPECT_TRUE(more);
+  EXPECT_EQ(TextToRows(u"1\nno\n2\nno"_s, 2, &more), (iArray2D{{1}, {2}}));
+  EXPECT_FALSE(more);  // lines without numbers are no further rows
 }
 
 TEST(CommonFunctionsText, RowsToTextEndsEveryNumberWithASpaceAndEveryLineWithCrLf) {

@@ -190,3 +190,30 @@ TEST(PastMatches, TheHistoryCountsEachRealDrawAgainstItsPredecessors) {
   EXPECT_EQ(pane.Line(3), u"   1            0                                     4   0   0   0"_s);
   EXPECT_EQ(pane.Line(4), u"   2            1      1  2  3                        4   0   0   0"_s);
 }
+
+TEST(PastMatches, ATableLongerThanAMillionRowsIsNotLoaded) {
+  TPastMatchesTables tables;
+  TSilentHost host;
+  QString text;
+  for (int row = 0; row < kMaxSourceRows; ++row) text += u"1 2\n"_s;
+  host.SetClipboardText(text);
+  ASSERT_TRUE(LoadSourceFromClipboard(tables, host));
+  EXPECT_EQ(tables.SourceTable.size(), size_t{1'000'000});  // exactly a million rows go
+  host.SetClipboardText(text + u"no number\r\n3"_s);
+  EXPECT_FALSE(LoadSourceFromClipboard(tables, host));
+  EXPECT_TRUE(tables.SourceTable.empty());
+  EXPECT_FALSE(LoadSourceRows(tables, iArray2D(kMaxSourceRows + 1, iArray{1})));
+  EXPECT_TRUE(tables.SourceTable.empty());
+  TReportPane pane;
+  ShowPastMatchesSource({TSourceOrigin::Clipboard, nullptr, true}, pane);
+  EXPECT_EQ(pane.Texts(), QStringList{u"Таблица для фильтрации длиннее 1.000.000 строк и не "
+                                      u"загружена. (The table to filter has more than 1,000,000 "
+                                      u"rows and was not loaded.)"_s});
+  // The forecast's table as it was shown.
+  TCombinationTable shown(3);
+  shown.AppendRow(std::array<int32_t, 3>{1, 2, 3});
+  ASSERT_TRUE(LoadSourceFromForecast(tables, shown));
+  EXPECT_EQ(tables.SourceTable, (iArray2D{{1, 2, 3}}));
+  ASSERT_TRUE(LoadSourceFromForecast(tables, TCombinationTable(3)));
+  EXPECT_TRUE(tables.SourceTable.empty());
+}

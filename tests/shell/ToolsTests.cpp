@@ -1,5 +1,8 @@
 #include "ToolsTests.h"
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -9,6 +12,7 @@
 #include "ShellTestSupport.h"
 #include "core/Settings.h"
 #include "shell/PanelCalculators.h"
+#include "shell/PanelFilterFromLast.h"
 #include "shell/PanelMain.h"
 #include "shell/PanelPools.h"
 #include "shell/PanelShowResult.h"
@@ -114,4 +118,64 @@ void TToolsTest::theResearchVariantListsItsPool() {
   QCOMPARE(lines.size(), 11 + 3);
   QCOMPARE(lines.value(3), u"Статистика выигрышей Пула (Pools Win Statistic)"_s);
   QCOMPARE(lines.value(13).size(), 5 * 3 + 4 + 5);
+}
+
+void TToolsTest::pastMatchesFilterTheClipboardAndTheForecast() {
+  TRunningApp app;
+  TPanelFilterFromLast* panel = app.form->Panel<TPanelFilterFromLast>();
+  app.Trigger(u"menuFilterFromLast"_s);
+  QVERIFY(panel->isVisible());
+  QCOMPARE(app.Controller().ActiveAnalysis(), 72);
+  QVERIFY(!app.Controller().Work().IsRunning());  // nothing runs until a button is pressed
+  const auto pane = [&app] { return app.form->PanelShowResult->Text().split(u'\n'); };
+  const auto click = [&app](QPushButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    app.Settle();
+  };
+
+  click(panel->btnFilterFromLastFromPrognoz);
+  QCOMPARE(pane(),
+           QStringList{u"Прогноз не рассчитывался. Подходящей таблицы для фильтрации нет."_s});
+  QGuiApplication::clipboard()->setText(u"2 4 7 23 30\r\nno numbers\r\n1 2 3\r\n"_s);
+  click(panel->btnFilterFromLastFromClipboard);
+  QCOMPARE(pane(),
+           (QStringList{u"Исходная таблица для фильтрации из Буфера обмена. Всего строк 2."_s,
+                        u"   2   4   7  23  30"_s, u"   1   2   3"_s}));
+
+  // Draw 400 is 2 4 7 23 30: against it alone, the second row shares one ball.
+  panel->seFilterFromLastOkno->setValue(1);
+  panel->checkFilterFromLastFilter->setChecked(true);
+  panel->poleFilterFromLastFilter->setText(u"/ 1"_s);
+  QVERIFY(!app.Controller().Work().IsRunning());  // a change re-runs nothing
+  click(panel->btnFilterFromLastRefresh);
+  QCOMPARE(panel->poleFilterFromLastFilter->text(), u" /  1"_s);
+  QStringList lines = pane();
+  QCOMPARE(lines.size(), 3);
+  QCOMPARE(lines.value(0),
+           u"Фильтрация исходной Таблицы по совпадению в прошедших 1 тиражах. "
+           u"Тиражи №400 - 400."_s);
+  QVERIFY(lines.value(2).startsWith(u"     1        2     1  2  3 "_s));
+  click(panel->btnFilterFromLastToClipboard);
+  QCOMPARE(QGuiApplication::clipboard()->text(), u"1 2 3 \r\n"_s);
+  QCOMPARE(pane(), lines);  // the pane stays
+  panel->poleFilterFromLastFilter->setText(u"99"_s);
+  click(panel->btnFilterFromLastRefresh);
+  click(panel->btnFilterFromLastToClipboard);
+  QCOMPARE(QGuiApplication::clipboard()->text(), QString());  // nothing kept: an empty text
+
+  // The forecast's table: the six combinations of six balls.
+  app.form->PanelMain->poleSharyEnable->setText(u"1 2 3 4 5 6"_s);
+  app.Trigger(u"menuPrognozCombi"_s);
+  click(app.form->PanelMain->btnPrognozNew);
+  app.Trigger(u"menuFilterFromLast"_s);
+  click(panel->btnFilterFromLastFromPrognoz);
+  QCOMPARE(pane().value(0), u"Исходная таблица для фильтрации из Прогноза. Всего строк 6."_s);
+  QCOMPARE(pane().size(), 7);
+
+  click(panel->btnFilterFromLastShowHistory);
+  QCOMPARE(pane().value(0), u"Совпадения в прошедших 1 тиражах."_s);
+  // Draw 399 (5 25 7 6 20) shares ball 7 with draw 400.
+  QCOMPARE(pane().value(22),
+           u"  20          400      2  4  7 23 30                        0   1   0   0   0   0"_s);
+  QCOMPARE(panel->Tables().SourceTable.size(), size_t{6});  // kept until the next load
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Desktop tests of the tools of the Advanced and Forecast menus: the combinations
-// calculator, the martingale planner and the random pools.
+// calculator, the martingale planner, the random pools and the past matches.
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -13,6 +13,7 @@ private Q_SLOTS:
   void theMartingaleRewritesItsFieldsAndRunsOnGo();
   void theGeneratorAndItsKenoButtonMakeNewPools();
   void theResearchVariantListsItsPool();
+  void pastMatchesFilterTheClipboardAndTheForecast();
 
 private:
   QTemporaryDir m_dir;
