@@ -64,6 +64,12 @@ public:
     return u"[--draw T] [--source FILE] [--window W] [--filter TEXT | --filter-text TEXT] "
            "[--output FILE]"_s;
   }
+  QString Details() const override {
+    return u"For every row, how many of the draws T-1 .. T-W shared exactly 0, 1, .., "
+           "min(K, row length) balls with it (a draw before the first shares none); with "
+           "--filter a row is kept when every non-empty group allows its count. At most "
+           "1,000,000 rows."_s;
+  }
   void AddOptions(QCommandLineParser& parser) override {
     AddDrawOption(parser);
     parser.addOptions({
@@ -148,6 +154,12 @@ class TPastMatchesHistoryReport : public TReport {
 public:
   QString Name() const override { return u"past-matches-history"_s; }
   QString Usage() const override { return u"[--draw T] [--window W] [--history Hh]"_s; }
+  QString Details() const override {
+    return u"For each of the draws T-Hh .. T-1, how many of its W predecessors shared 0, 1, .., "
+           "K balls with it; then per match count its series (newest first) and how often each "
+           "value occurs in it (under its heading, each value padded to 5 characters and "
+           "its count to 15)."_s;
+  }
   void AddOptions(QCommandLineParser& parser) override {
     AddDrawOption(parser);
     parser.addOptions({

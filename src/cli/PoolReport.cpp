@@ -20,6 +20,18 @@ public:
     return u"[--draw T] [--range-size R] [--pool-size P] [--available LIST] [--pool FILE] "
            "[--seed S]"_s;
   }
+  QString Details() const override {
+    return u"Each range's Win is how many of its balls draw T holds. Its bonus comes from the "
+           "bonus table of draw T: over the W = round(10 N / K) draws T-1 .. T-W (newest first, "
+           "a draw outside the table counting 0), Even = [v, c0, c1, .., cK] where v is the "
+           "newest draw's even count and cn how often a draw with v even balls was followed, by "
+           "the next newer draw, by one with n even balls (the Markov row of the newest value); "
+           "Consecutive is the same for the pairs of neighbouring balls. The bonus adds, over "
+           "every K-ball part of the range with e even balls and s neighbouring pairs, "
+           "c_e of Even + c_s of Consecutive (the parts are counted, not walked). The deviation "
+           "is that of the series: for every available ball, the number of ranges holding it, "
+           "sorted ascending."_s;
+  }
   void AddOptions(QCommandLineParser& parser) override {
     AddDrawOption(parser);
     parser.addOptions({
@@ -79,6 +91,10 @@ class TDeviationReport : public TReport {
 public:
   QString Name() const override { return u"deviation"_s; }
   QString Usage() const override { return u"--series-text TEXT"_s; }
+  QString Details() const override {
+    return u"The pool report's deviation is this of its series: for every available ball, the "
+           "number of ranges holding it, sorted ascending."_s;
+  }
   void AddOptions(QCommandLineParser& parser) override {
     parser.addOption({u"series-text"_s,
                       u"The series as typed: every run of digits is one value. The deviation is "

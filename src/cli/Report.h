@@ -16,6 +16,8 @@ public:
   // The engine's name of the report (ReportDefs), which also gives its summary.
   virtual QString Name() const = 0;
   virtual QString Usage() const = 0;  // the options after NAME [FILE]
+  // What the report computes where its summary is too short, shown in its --help.
+  virtual QString Details() const { return {}; }
   virtual void AddOptions(QCommandLineParser& parser) = 0;
   // The report's parameters from the options; returns an exit code (kExitUsage for a bad
   // option value). `lottery` is null for reports that need no draws file.

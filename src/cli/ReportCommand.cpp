@@ -56,6 +56,19 @@ int DrawOption(const QCommandLineParser& parser, const TLottery& lottery, bool* 
 
 namespace {
 
+// Words joined into lines of at most `width` characters, for the help's paragraphs.
+QString WrapWords(const QString& text, int width) {
+  QString out, line;
+  for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+    if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+      out += line + u'\n';
+      line.clear();
+    }
+    line += (line.isEmpty() ? QString() : u" "_s) + word;
+  }
+  return out + line;
+}
+
 class TReportCommand : public TCommand {
 public:
   QString Name() const override { return u"report"_s; }
@@ -86,7 +99,9 @@ public:
 
     const TReportDef& def = *FindReport(name);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf16(def.Summary));
+    const QString details = report->Details();
+    parser.setApplicationDescription(QString::fromUtf16(def.Summary) +
+                                     (details.isEmpty() ? QString() : u"\n\n"_s + WrapWords(details, 78)));
     if (def.NeedsLottery) parser.addPositionalArgument(u"FILE"_s, u"The draws file."_s);
     report->AddOptions(parser);
     const QCommandLineOption format(u"format"_s, u"Output format (default text)."_s,
