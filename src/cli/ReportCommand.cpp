@@ -100,8 +100,9 @@ public:
     const TReportDef& def = *FindReport(name);
     QCommandLineParser parser;
     const QString details = report->Details();
-    parser.setApplicationDescription(QString::fromUtf16(def.Summary) +
-                                     (details.isEmpty() ? QString() : u"\n\n"_s + WrapWords(details, 78)));
+    parser.setApplicationDescription(
+        QString::fromUtf16(def.Summary) +
+        (details.isEmpty() ? QString() : u"\n\n"_s + WrapWords(details, 78)));
     if (def.NeedsLottery) parser.addPositionalArgument(u"FILE"_s, u"The draws file."_s);
     report->AddOptions(parser);
     const QCommandLineOption format(u"format"_s, u"Output format (default text)."_s,
