@@ -100,9 +100,20 @@ TMartingaleParams TPanelDogon::Params(const QString& language) const {
   return params;
 }
 
+namespace {
+
+// The field's integer, the field rewritten in plain form.
+int32_t ReadIntegerEdit(QLineEdit* edit) {
+  const int32_t value = ReadIntegerText(edit->text());
+  edit->setText(QString::number(value));
+  return value;
+}
+
+}  // namespace
+
 void TPanelDogon::BeforeJob(const TPanelContext&) {
   for (QLineEdit* edit : {editDogonStartStake, editDogonNumStakes, editDogonCost, editDogonProfit})
-    edit->setText(QString::number(ReadIntegerText(edit->text())));
+    ReadIntegerEdit(edit);
 }
 
 TPaneJob TPanelDogon::Job(const TPanelContext& context) const {

@@ -52,9 +52,19 @@ TPanelFilterFromLast::TPanelFilterFromLast(const QString& name, const QString& c
   grid->setColumnStretch(5, 1);
 }
 
+namespace {
+
+// The match filter of the field, the field rewritten in its normal form.
+TMatchFilter ReadMatchFilterEdit(QLineEdit* edit) {
+  TMatchFilterText read = ReadMatchFilterText(edit->text());
+  edit->setText(read.Text);
+  return std::move(read.Filter);
+}
+
+}  // namespace
+
 TPastMatchesParams TPanelFilterFromLast::MatchesParams(const TPanelContext& context) {
-  // ReadMatchFilterEdit: the field is rewritten even when the filter is off.
-  poleFilterFromLastFilter->setText(ReadMatchFilterText(poleFilterFromLastFilter->text()).Text);
+  ReadMatchFilterEdit(poleFilterFromLastFilter);  // rewritten even when the filter is off
   TPastMatchesParams params;
   params.NextTira = context.NextTira;
   params.Window = seFilterFromLastOkno->value();
