@@ -5,6 +5,33 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The characters a listing has left; the lines it had to leave out.
+class TListingBudget {
+public:
+  explicit TListingBudget(int64_t maxChars) : m_maxChars(maxChars) {}
+  // Whether a line of this length still fits (it is then counted).
+  bool Takes(int64_t length) {
+    ++m_lines;
+    if (m_shown < m_lines - 1 || m_chars + length > m_maxChars) return false;
+    m_chars += length;
+    ++m_shown;
+    return true;
+  }
+  bool Cut() const { return m_shown < m_lines; }
+  QString CutLine(const QString& why) const {
+    return u"Список обрезан (list cut): показаны "_s + GroupThousands(QString::number(m_shown)) +
+           u" из "_s + GroupThousands(QString::number(m_lines)) + u" строк (lines); "_s + why +
+           u"."_s;
+  }
+
+private:
+  int64_t m_maxChars, m_chars = 0, m_lines = 0, m_shown = 0;
+};
+
+}  // namespace
+
 bool LoadSourceFromClipboard(TPastMatchesTables& tables, THost& host) {
   bool more = false;
   tables.SourceTable = TextToRows(host.ClipboardText(), kMaxSourceRows, &more);
@@ -96,12 +123,16 @@ void ShowPastMatchesSource(const TPastMatchesSourceParams& params, TReportPane& 
                     ? u"Исходная таблица для фильтрации из Прогноза. Всего строк "_s
                     : u"Исходная таблица для фильтрации из Буфера обмена. Всего строк "_s) +
                GroupThousands(QString::number(source->size())) + u"."_s);
+  TListingBudget budget(params.MaxListingChars);
   for (const iArray& row : *source) {
+    if (!budget.Takes(4 * static_cast<int64_t>(row.size()))) continue;
     QString line;
     line.reserve(static_cast<qsizetype>(row.size()) * 4);
     for (const int32_t v : row) AppendIntPadLeft(line, v, 4);
     lines.append(line);
   }
+  if (budget.Cut())
+    lines.append(budget.CutLine(u"фильтрация читает все (the filtering reads them all)"_s));
   pane.ReplaceLines(lines);
 }
 
@@ -145,6 +176,7 @@ bool ShowPastMatches(const TLottery& lottery, const TPastMatchesParams& params, 
 
   const TRecentDraws recent(lottery, t, w);
   tables.FilteredTable.clear();
+  TListingBudget budget(params.MaxListingChars);
   const int64_t total = static_cast<int64_t>(source.size());
   int64_t kept = 0;
   for (int64_t i = 0; i < total; ++i) {
@@ -156,8 +188,11 @@ bool ShowPastMatches(const TLottery& lottery, const TPastMatchesParams& params, 
     const iArray counts = recent.MatchCounts(row, std::min(k, static_cast<int>(row.size())));
     if (!PassesMatchFilter(counts, filter)) continue;
     ++kept;
+    tables.FilteredTable.push_back(row);
+    const int64_t length = 18 + ballPart + 6 + 4 * static_cast<int64_t>(counts.size());
+    if (!budget.Takes(length)) continue;
     QString line;  // exactly its length: a million lines grown by appends would take twice
-    line.reserve(18 + ballPart + 6 + 4 * static_cast<qsizetype>(counts.size()));
+    line.reserve(length);
     AppendIntPadLeft(line, kept, 6);
     line += u"   "_s;
     AppendIntPadLeft(line, i + 1, 6);
@@ -168,8 +203,8 @@ bool ShowPastMatches(const TLottery& lottery, const TPastMatchesParams& params, 
     line += u"      "_s;
     for (const int32_t count : counts) AppendIntPadLeft(line, count, 4);
     lines.append(line);
-    tables.FilteredTable.push_back(row);
   }
+  if (budget.Cut()) lines.append(budget.CutLine(u"«в Буфер» копирует все (copies them all)"_s));
   pane.ReplaceLines(lines);
   return true;
 }

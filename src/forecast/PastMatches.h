@@ -17,6 +17,10 @@
 #include "core/NumberList.h"
 #include "core/ReportPane.h"
 
+// The listings stop before they pass this many characters (rows may be of any length) and
+// say so in a last line; the filtering still reads, and keeps, every row.
+constexpr int64_t kMaxListingChars = 100'000'000;
+
 // seFilterFromLastOkno and seFilterFromLastHistory.
 constexpr int kMatchWindowDefault = 30, kMatchWindowMin = 1, kMatchWindowMax = 9999;
 constexpr int kMatchHistoryDefault = 20, kMatchHistoryMin = 1, kMatchHistoryMax = 200;
@@ -80,6 +84,7 @@ struct TPastMatchesSourceParams {
   TSourceOrigin Origin = TSourceOrigin::Clipboard;
   std::shared_ptr<const TPastMatchesTables> Tables;
   bool TooLong = false;  // the load refused a table longer than kMaxSourceRows
+  int64_t MaxListingChars = kMaxListingChars;
 };
 void ShowPastMatchesSource(const TPastMatchesSourceParams& params, TReportPane& pane);
 
@@ -91,6 +96,7 @@ struct TPastMatchesParams {
   bool Filter = false;  // checkFilterFromLastFilter
   QString FilterText;   // poleFilterFromLastFilter
   std::shared_ptr<TPastMatchesTables> Tables;
+  int64_t MaxListingChars = kMaxListingChars;
 };
 // False when the host stopped it (FilteredTable is then emptied).
 bool ShowPastMatches(const TLottery& lottery, const TPastMatchesParams& params, TReportPane& pane,

@@ -217,3 +217,32 @@ TEST(PastMatches, ATableLongerThanAMillionRowsIsNotLoaded) {
   ASSERT_TRUE(LoadSourceFromForecast(tables, TCombinationTable(3)));
   EXPECT_TRUE(tables.SourceTable.empty());
 }
+
+TEST(PastMatches, ListingsStopAtTheirCharacterBoundAndKeepEveryRow) {
+  const TLottery lottery = SmallLottery();
+  // One long row pads every line to its width: the listing stops, the filtering does not.
+  iArray2D rows(5, iArray{1, 2});
+  rows[1] = Range(1, 40);
+  auto tables = Tables(rows);
+  TPastMatchesParams params = Filtering(6, 5, tables);
+  const int line = 18 + (3 * 40 + 11) + 6;  // a line without its counts
+  params.MaxListingChars = (line + 12) + (line + 16) + 100;
+  TReportPane pane;
+  ASSERT_TRUE(ShowPastMatches(lottery, params, pane));
+  ASSERT_EQ(pane.LineCount(), 2 + 2 + 1);  // rows 1 and 2 fit, row 3 would pass the bound
+  EXPECT_EQ(pane.Line(4),
+            u"Список обрезан (list cut): показаны 2 из 5 строк (lines); «в Буфер» "
+            u"копирует все (copies them all)."_s);
+  EXPECT_EQ(tables->FilteredTable, rows);
+  params.MaxListingChars = kMaxListingChars;
+  ASSERT_TRUE(ShowPastMatches(lottery, params, pane));
+  EXPECT_EQ(pane.LineCount(), 2 + 5);
+
+  TPastMatchesSourceParams source{TSourceOrigin::Clipboard, tables};
+  source.MaxListingChars = 4 * 2 + 4 * 40;
+  ShowPastMatchesSource(source, pane);
+  ASSERT_EQ(pane.LineCount(), 1 + 2 + 1);
+  EXPECT_EQ(pane.Line(3),
+            u"Список обрезан (list cut): показаны 2 из 5 строк (lines); "
+            u"фильтрация читает все (the filtering reads them all)."_s);
+}
