@@ -13,7 +13,7 @@ if ! clang-format --dry-run --Werror "${files[@]}" 2>/tmp/lotrix-format.log; the
 fi
 
 # Each layer and the folders it must not include
-# (core <- stats <- analyses <- forecast <- tools <- reports).
+# (core <- stats <- analyses <- forecast <- tools <- reports; core <- export).
 status=0
 check_layer() {
   local layer=$1 forbidden=$2
@@ -30,7 +30,8 @@ check_layer() {
     status=1
   fi
 }
-check_layer core 'stats|analyses|forecast|tools|reports|shell|cli|app'
+check_layer core 'stats|analyses|forecast|tools|reports|export|shell|cli|app'
+check_layer export 'stats|analyses|forecast|tools|reports|shell|cli|app'
 check_layer stats 'analyses|forecast|tools|reports|shell|cli|app'
 check_layer analyses 'forecast|tools|reports|shell|cli|app'
 check_layer forecast 'tools|reports|shell|cli|app'

@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n
   xvfb xauth fonts-dejavu-core
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libxlsxwriter-dev libzip-dev
+  libgtest-dev libgmock-dev libbenchmark-dev python3-openpyxl python3-docx
   clang libclang-rt-14-dev clang-format
   dpkg-dev
 )

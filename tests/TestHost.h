@@ -29,6 +29,12 @@ public:
     ++SaveDialogs;
     return SaveAnswers.isEmpty() ? QString() : SaveAnswers.takeFirst();
   }
+  QStringList SaveProposals;  // the proposed path of every save dialog that proposes one
+  QString AskSaveFileAs(const QString& proposedPath, const QString& filter) override {
+    (void)filter;
+    SaveProposals.append(proposedPath);
+    return AskSaveFile();
+  }
   QStringList OpenedDocuments;  // every OpenDocument path, in order
   bool OpenDocument(const QString& path) override {
     OpenedDocuments.append(path);

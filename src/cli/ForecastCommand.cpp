@@ -8,6 +8,7 @@
 
 #include "Command.h"
 #include "ConsoleHost.h"
+#include "ExportFile.h"
 #include "InputFiles.h"
 #include "LotteryLoader.h"
 #include "Report.h"
@@ -153,6 +154,10 @@ public:
          u"eng|rus"_s},
         {u"seed"_s, u"Seed of the automatic selection (default: the clock)."_s, u"S"_s},
         {u"threads"_s, u"Threads of the walk (default 0: all cores)."_s, u"N"_s},
+        {u"export"_s,
+         u"After the run, write the table the showing displayed to OUT as File -> Export does "
+         "(.xlsx a workbook, .docx a document, any other name the clipboard text)."_s,
+         u"OUT"_s},
     });
     const QCommandLineOption format(u"format"_s, u"Output format (default text)."_s,
                                     u"text|ansi|html|json"_s, u"text"_s);
@@ -161,7 +166,7 @@ public:
         u"lotrix-cli forecast FILE [--draw T] [--available LIST] [--even TEXT] [--consecutive TEXT]"
         " [--sum TEXT] [--first-last TEXT] [--hot-cold TEXT] [--differences TEXT]"
         " [--any-range I TEXT WINTEXT]... [--auto M] [--show all|auto] [--lang eng|rus] [--seed S]"
-        " [--threads N] [--format text|ansi|html|json]"_s;
+        " [--threads N] [--export OUT] [--format text|ansi|html|json]"_s;
     const QString extraHelp =
         kAnyRangeHelp +
         u"\nIn json the pane's \"lines\" come with \"messages\","
@@ -231,7 +236,10 @@ public:
       Err() << MessagesForTerminal(host.Messages) << Qt::flush;
       WritePane(pane, parser.value(format));
     }
-    return kExitOk;
+    if (!parser.isSet(u"export"_s)) return kExitOk;
+    const TCombinationTable& shown = state.MainPrognoz.ExportTable;
+    return ExportToFile(
+        shown.RowCount(), [&] { return shown.ToRows(); }, parser.value(u"export"_s), language);
   }
 };
 

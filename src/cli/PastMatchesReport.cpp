@@ -108,6 +108,7 @@ public:
     out = std::move(params);
     return kExitOk;
   }
+  bool WritesOutput() const override { return true; }
   int Finish(const TReportParams& params) override {
     if (m_output.isEmpty()) return kExitOk;
     const QString text = KeptText(std::get<TPastMatchesParams>(params));

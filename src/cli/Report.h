@@ -23,6 +23,8 @@ public:
   // option value). `lottery` is null for reports that need no draws file.
   virtual int Fill(const QCommandLineParser& parser, const TLottery* lottery,
                    QChar decimalSeparator, TReportParams& out) = 0;
+  // Whether the report's own --output writes its result (then it has no PDF form).
+  virtual bool WritesOutput() const { return false; }
   // Runs after the report, before its pane is printed (files it writes); an exit code.
   virtual int Finish(const TReportParams& params) {
     (void)params;

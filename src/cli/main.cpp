@@ -1,7 +1,10 @@
 // lotrix-cli: the Lotrix engine without a window, for scripts and batch work.
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 
 #include "Command.h"
+#include "PdfOutput.h"
 
 using namespace Qt::StringLiterals;
 
@@ -9,6 +12,7 @@ std::unique_ptr<TCommand> MakeValidateCommand();
 std::unique_ptr<TCommand> MakeDrawsCommand();
 std::unique_ptr<TCommand> MakeReportCommand();
 std::unique_ptr<TCommand> MakeForecastCommand();
+std::unique_ptr<TCommand> MakeExportCommand();
 
 std::vector<std::unique_ptr<TCommand>> MakeCommands() {
   std::vector<std::unique_ptr<TCommand>> commands;
@@ -16,6 +20,7 @@ std::vector<std::unique_ptr<TCommand>> MakeCommands() {
   commands.push_back(MakeDrawsCommand());
   commands.push_back(MakeReportCommand());
   commands.push_back(MakeForecastCommand());
+  commands.push_back(MakeExportCommand());
   return commands;
 }
 
@@ -41,7 +46,14 @@ void PrintUsage(QTextStream& stream) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  // Only a PDF needs the GUI module (its fonts); it needs no display.
+  std::unique_ptr<QCoreApplication> app;
+  if (WantsPdf(argc, argv)) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  }
   QCoreApplication::setApplicationName(u"lotrix-cli"_s);
   QStringList arguments = QCoreApplication::arguments();
   if (arguments.size() < 2) {

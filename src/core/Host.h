@@ -20,6 +20,13 @@ public:
   virtual QString AskOpenFile(const QString& startDirectory) = 0;
   // The save-file dialog (no filter, no default name); empty means cancelled.
   virtual QString AskSaveFile() = 0;
+  // The save-file dialog proposing a path, with a filter such as "Excel (*.xlsx)"; a host
+  // without its own asks as AskSaveFile does.
+  virtual QString AskSaveFileAs(const QString& proposedPath, const QString& filter) {
+    (void)proposedPath;
+    (void)filter;
+    return AskSaveFile();
+  }
   // A modal question with Save, Discard and Cancel buttons. A host that cannot ask keeps
   // everything: Cancel.
   virtual TUnsavedAnswer AskUnsavedChanges(const QString& text) {

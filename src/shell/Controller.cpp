@@ -9,11 +9,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <algorithm>
 
 #include "AnalysisPanel.h"
@@ -25,6 +28,7 @@
 #include "PanelShowResult.h"
 #include "PanelTiraMap.h"
 #include "PanelTirazhi.h"
+#include "ReportSave.h"
 #include "SessionMemory.h"
 #include "WidgetHost.h"
 #include "core/OpenLottery.h"
@@ -126,6 +130,12 @@ std::span<const TMenuCommand> TController::MenuCommands() {
       {&M::menuReopen02, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<2>, true},
       {&M::menuReopen03, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<3>, true},
       {&M::menuReopen04, kUnchanged, keepRange, nullptr, 0, &C::CmdRecentFile<4>, true},
+      {&M::menuExportClipBoard, kUnchanged, keepRange, nullptr, 0,
+       &C::CmdExport<TExportTarget::Clipboard>},
+      {&M::menuExportExcel, kUnchanged, keepRange, nullptr, 0,
+       &C::CmdExport<TExportTarget::Spreadsheet>},
+      {&M::menuExportWord, kUnchanged, keepRange, nullptr, 0,
+       &C::CmdExport<TExportTarget::Document>},
       {&M::menuExit, kUnchanged, keepRange, nullptr, 0, &C::CmdExit, true},
       {&M::menuTirazhi, kUnchanged, keepRange, nullptr, 0, &C::CmdDraws},
       {&M::menuTiraMap, aaDrawsMap, toNewTira, u"PanelTiraMap", shEmpty, &C::prRefreshResults},
@@ -193,6 +203,16 @@ void TController::ConnectControls() {
     // The manual opens beside whatever is shown; every other command starts afresh.
     if (item.Member == &TMainMenu::menuManual)
       connect(action, &QAction::triggered, this, &TController::CmdManual);
+    else if (item.Member == &TMainMenu::menuSaveReport || item.Member == &TMainMenu::menuPrint)
+      // The report shown is what they save or print: the pane stays as it is.
+      connect(action, &QAction::triggered, this, [this, action] {
+        if (m_work->IsRunning())
+          QApplication::beep();
+        else if (action == m_form.Menu.menuSaveReport)
+          CmdSaveReport();
+        else
+          CmdPrintReport();
+      });
     else
       connect(action, &QAction::triggered, this, [this, action] { prMenuClick(action); });
   }
@@ -371,10 +391,49 @@ void TController::prMenuClick(QAction* item) {
     if (command->Panel != nullptr) ShowCommand(*command);
     if (command->Run != nullptr) (this->*command->Run)();
   }
-  // Every other item (export, research items) only hides the panels for now.
+  // Every other item (research items without a Part) only hides the panels.
 }
 
 void TController::CmdExit() { m_form.close(); }
+
+void TController::CmdSaveReport() {
+  const QTextDocument* document = m_form.PanelShowResult->RichEditShowResult->document();
+  if (document->isEmpty()) {
+    m_host.ShowMessage(NoReportMessage(m_language));
+    return;
+  }
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString proposed = QDir(folder.isEmpty() ? QDir::homePath() : folder)
+                               .filePath(m_lottery.Name + u" report.html"_s);
+  const QString path =
+      m_host.AskSaveFileAs(proposed, u"HTML (*.html *.htm);;Text (*.txt);;PDF (*.pdf)"_s);
+  if (path.isEmpty()) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const TWriteOutcome outcome = SaveReport(*document, path, m_language);
+  QApplication::restoreOverrideCursor();
+  if (!outcome.Written)
+    m_host.ShowMessage(ReportNotWrittenMessage(m_language, path, outcome.Reason));
+}
+
+void TController::CmdPrintReport() {
+  QTextDocument* document = m_form.PanelShowResult->RichEditShowResult->document();
+  if (document->isEmpty()) {
+    m_host.ShowMessage(NoReportMessage(m_language));
+    return;
+  }
+  QPrinter printer;
+  if (!m_host.AskPrinter(printer)) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  document->print(&printer);
+  QApplication::restoreOverrideCursor();
+}
+
+void TController::ExportForecast(TExportTarget target) {
+  // The table the forecast's last showing displayed; empty when nothing was shown.
+  const TMainPrognoz& prognoz = m_forecast->MainPrognoz;
+  ExportTable(target, prognoz.ExportTable,
+              ProposedExportPath(m_lottery.Name, prognoz.NextTira, target), m_language, m_host);
+}
 
 void TController::CmdNewLottery() {
   m_host.ShowMessage(SelectFileMessage(m_language));

@@ -12,6 +12,7 @@
 #include "LongWork.h"
 #include "core/Lottery.h"
 #include "core/Settings.h"
+#include "export/Export.h"
 #include "forecast/ForecastRun.h"
 
 class QAbstractButton;
@@ -149,6 +150,15 @@ private:
     RecentFiles(Entry);
   }
   void CmdDraws();
+  // File → Export: the forecast's export table to a workbook, a document or the clipboard.
+  template <TExportTarget Target>
+  void CmdExport() {
+    ExportForecast(Target);
+  }
+  void ExportForecast(TExportTarget target);
+  // File → "Save report as…" (HTML, text or PDF by the name chosen) and "Print…" of the pane.
+  void CmdSaveReport();
+  void CmdPrintReport();
   void CmdAbout();
   void CmdLanguage();
   // btnPrognozNew: a new forecast from PanelMain and PanelPrognoz, in the background; when

@@ -14,8 +14,8 @@ class QAction;
 // menu action both carry the item's name).
 struct TMainMenu {
   QAction *menuFile{}, *menuLottoNew{}, *menuReopen{}, *menuReopen01{}, *menuReopen02{},
-      *menuReopen03{}, *menuReopen04{}, *menuExport{}, *menuExportClipBoard{}, *menuExportExcel{},
-      *menuExportWord{}, *menuExit{};
+      *menuReopen03{}, *menuReopen04{}, *menuSaveReport{}, *menuPrint{}, *menuExport{},
+      *menuExportClipBoard{}, *menuExportExcel{}, *menuExportWord{}, *menuExit{};
   QAction* menuTirazhi{};
   QAction *menuAnalysis{}, *menuTiraMap{}, *menuHotCold{}, *menuEven{}, *menuSleepy{},
       *menuFirstBall{}, *menuSummaBalls{}, *menuIntervals{}, *menuRepeats{}, *menuDifference{};

@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +27,15 @@ QString TWidgetHost::AskOpenFile(const QString& startDirectory) {
 }
 
 QString TWidgetHost::AskSaveFile() { return QFileDialog::getSaveFileName(m_parent); }
+
+bool TWidgetHost::AskPrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer, m_parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+QString TWidgetHost::AskSaveFileAs(const QString& proposedPath, const QString& filter) {
+  return QFileDialog::getSaveFileName(m_parent, QString(), proposedPath, filter);
+}
 
 TUnsavedAnswer TWidgetHost::AskUnsavedChanges(const QString& text) {
   QString shown = text;

@@ -7,6 +7,8 @@
 
 #include "core/Host.h"
 
+class QPrinter;
+
 class TWidgetHost : public THost {
 public:
   explicit TWidgetHost(QWidget* parent = nullptr) : m_parent(parent) {}
@@ -14,11 +16,15 @@ public:
   void ShowMessage(const QString& text) override;
   QString AskOpenFile(const QString& startDirectory) override;
   QString AskSaveFile() override;
+  QString AskSaveFileAs(const QString& proposedPath, const QString& filter) override;
   TUnsavedAnswer AskUnsavedChanges(const QString& text) override;
   bool OpenDocument(const QString& path) override;
   QString ClipboardText() override;
   void SetClipboardText(const QString& text) override;
   QChar DecimalSeparator() const override;
+
+  // The print dialog for the printer; false when cancelled.
+  virtual bool AskPrinter(QPrinter& printer);
 
   void SetParent(QWidget* parent) { m_parent = parent; }
   // Where the save dialog starts (the folder of the last file chosen).

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,4 +180,74 @@ void TToolsTest::pastMatchesFilterTheClipboardAndTheForecast() {
   QCOMPARE(pane().value(22),
            u"  20          400      2  4  7 23 30                        0   1   0   0   0   0"_s);
   QCOMPARE(panel->Tables().SourceTable.size(), size_t{6});  // kept until the next load
+}
+
+void TToolsTest::theExportMenuWritesTheShownForecast() {
+  TRunningApp app;
+  app.Trigger(u"menuExportWord"_s);  // no forecast yet
+  QCOMPARE(app.host.Messages.value(app.host.Messages.size() - 1),
+           u"Нет данных для экспорта\rили данных более 1.000.000 строк."_s);
+  QCOMPARE(app.host.SaveDialogs, 0);
+
+  app.form->PanelMain->poleSharyEnable->setText(u"1 2 3 4 5 6 7 8"_s);  // 56 combinations
+  app.Trigger(u"menuPrognozCombi"_s);
+  QTest::mouseClick(app.form->PanelMain->btnPrognozNew, Qt::LeftButton);
+  app.Settle();
+  const QString path = m_dir.filePath(u"shown.xlsx"_s);
+  app.host.SaveAnswers = {path};
+  app.Trigger(u"menuExportExcel"_s);
+  QVERIFY(app.form->PanelShowResult->Text().isEmpty());  // the command cleared the pane
+  QCOMPARE(app.host.SaveProposals.value(0),
+           ProposedExportPath(u"5x36 tools"_s, 401, TExportTarget::Spreadsheet));
+  QVERIFY(QFileInfo(path).size() > 0);
+  QCOMPARE(app.host.OpenedDocuments, QStringList{path});
+
+  app.Trigger(u"menuExportClipBoard"_s);
+  QCOMPARE(QGuiApplication::clipboard()->text().count(u"\r\n"_s), 56);
+  QCOMPARE(app.host.Messages.value(app.host.Messages.size() - 1),
+           u"Результаты прогноза скопированы в буфер обмена."_s);
+  app.host.SaveAnswers.clear();  // a cancelled dialog writes nothing
+  app.Trigger(u"menuExportWord"_s);
+  QCOMPARE(app.host.SaveDialogs, 2);
+  QCOMPARE(app.host.OpenedDocuments.size(), 1);
+}
+
+void TToolsTest::theReportIsSavedAndPrintedAsShown() {
+  TRunningApp app;
+  app.Trigger(u"menuSaveReport"_s);  // nothing shown yet
+  QCOMPARE(app.host.Messages.value(app.host.Messages.size() - 1),
+           u"Окно результатов пусто: сохранять и печатать нечего."_s);
+  QCOMPARE(app.host.SaveDialogs, 0);
+  app.Trigger(u"menuEven"_s);
+  app.Settle();
+  const QString shown = app.form->PanelShowResult->Text();
+  QVERIFY(!shown.isEmpty());
+
+  const auto read = [](const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const QString html = m_dir.filePath(u"even.html"_s), text = m_dir.filePath(u"even.txt"_s),
+                pdf = m_dir.filePath(u"even.pdf"_s), printed = m_dir.filePath(u"printed.pdf"_s);
+  app.host.SaveAnswers = {html, text, pdf};
+  for (int i = 0; i < 3; ++i) app.Trigger(u"menuSaveReport"_s);
+  QVERIFY(app.host.SaveProposals.value(0).endsWith(u"/5x36 tools report.html"_s));
+  QCOMPARE(QString::fromUtf8(read(text)), shown);
+  const QString page = QString::fromUtf8(read(html));
+  QVERIFY(page.contains(u"<html"_s));
+  QVERIFY(page.contains(u"color:#0000ff"_s));  // the highlights keep their colours
+  QVERIFY(read(pdf).startsWith("%PDF"));
+  QCOMPARE(app.form->PanelShowResult->Text(), shown);  // the pane stays
+
+  app.Trigger(u"menuPrint"_s);  // cancelled
+  QCOMPARE(app.host.PrintDialogs, 1);
+  app.host.PrintAnswer = printed;
+  app.Trigger(u"menuPrint"_s);
+  QVERIFY(read(printed).startsWith("%PDF"));
+
+  // A folder that cannot be written: the message names the file and nothing is lost.
+  app.host.SaveAnswers = {m_dir.filePath(u"no/such/folder/even.html"_s)};
+  app.Trigger(u"menuSaveReport"_s);
+  QVERIFY(app.host.Messages.value(app.host.Messages.size() - 1)
+              .startsWith(u"Отчёт не удалось записать в файл \""_s));
 }

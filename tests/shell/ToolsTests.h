@@ -1,6 +1,6 @@
 #pragma once
 // Desktop tests of the tools of the Advanced and Forecast menus: the combinations
-// calculator, the martingale planner, the random pools and the past matches.
+// calculator, the martingale planner, the random pools, the past matches and the export.
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -14,6 +14,8 @@ private Q_SLOTS:
   void theGeneratorAndItsKenoButtonMakeNewPools();
   void theResearchVariantListsItsPool();
   void pastMatchesFilterTheClipboardAndTheForecast();
+  void theExportMenuWritesTheShownForecast();
+  void theReportIsSavedAndPrintedAsShown();
 
 private:
   QTemporaryDir m_dir;

@@ -1,0 +1,51 @@
+#include "PdfOutput.h"
+
+#include <QBuffer>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <cstring>
+
+#include "Command.h"
+#include "core/AtomicWrite.h"
+#include "core/ReportRender.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int kMaxPdfLines = 100'000;  // a PDF is laid out page by page
+}  // namespace
+
+bool WantsPdf(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--format=pdf") == 0) return true;
+    if (std::strcmp(argv[i], "--format") == 0 && i + 1 < argc &&
+        std::strcmp(argv[i + 1], "pdf") == 0)
+      return true;
+  }
+  return false;
+}
+
+int WritePanePdf(const TReportPane& pane, const QString& path) {
+  if (pane.LineCount() > kMaxPdfLines) {
+    Err() << "lotrix-cli: a report of more than 100,000 lines is not written as PDF (this one "
+             "has "
+          << pane.LineCount() << "); use --format html or text\n"
+          << Qt::flush;
+    return kExitInvalidData;
+  }
+  QTextDocument document;
+  document.setHtml(RenderHtml(pane));
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&pdf);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setTitle(u"Lotrix"_s);
+    document.print(&writer);
+  }
+  const TWriteOutcome outcome = WriteFileAtomically(path, pdf.data());
+  if (outcome.Written) return kExitOk;
+  Err() << "lotrix-cli: " << path << ": " << outcome.Reason << '\n' << Qt::flush;
+  return kExitInvalidData;
+}

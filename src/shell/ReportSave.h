@@ -1,0 +1,24 @@
+#pragma once
+// The report in the result pane saved as a file (HTML with its colours, plain text, or PDF)
+// or printed: File → "Save report as…" and "Print…".
+
+#include <QString>
+
+#include "core/AtomicWrite.h"
+
+class QTextDocument;
+
+enum class TReportFormat { Html, Text, Pdf };
+
+// A PDF is laid out page by page; above this many lines it is refused (HTML and text go).
+constexpr int kMaxPdfReportLines = 100'000;
+
+// ".pdf" a PDF, ".txt" (or ".text") plain text, anything else HTML.
+TReportFormat ReportFormatOfPath(const QString& path);
+// Writes the document in the path's format, atomically.
+TWriteOutcome SaveReport(const QTextDocument& document, const QString& path,
+                         const QString& language);
+// The messages of the commands.
+QString NoReportMessage(const QString& language);
+QString ReportNotWrittenMessage(const QString& language, const QString& path,
+                                const QString& reason);
