@@ -9,6 +9,7 @@
 #include "Command.h"
 #include "ConsoleHost.h"
 #include "ExportFile.h"
+#include "ForecastOptions.h"
 #include "InputFiles.h"
 #include "LotteryLoader.h"
 #include "Report.h"
@@ -44,31 +45,6 @@ private:
   bool m_terminal;
   int m_percent = -1;
 };
-
-struct TAnyRangeOption {
-  int Index = 0;
-  QString Text, Win;
-};
-
-// Takes every "--any-range I TEXT WINTEXT" out of the arguments (the parser knows options
-// of one value only). Returns false, with the reason on stderr, for a malformed one.
-bool TakeAnyRanges(QStringList& arguments, std::vector<TAnyRangeOption>& ranges) {
-  for (qsizetype i = 1; i < arguments.size();) {
-    if (arguments[i] != u"--any-range") {
-      ++i;
-      continue;
-    }
-    bool number = false;
-    const int index = i + 1 < arguments.size() ? arguments[i + 1].toInt(&number) : -1;
-    if (i + 3 >= arguments.size() || !number || index < 0 || index > 9) {
-      Err() << "lotrix-cli forecast: --any-range needs I (0..9), TEXT and WINTEXT\n" << Qt::flush;
-      return false;
-    }
-    ranges.push_back({index, arguments[i + 2], arguments[i + 3]});
-    arguments.remove(i, 4);
-  }
-  return true;
-}
 
 QJsonObject FieldJson(const TFilterField& field) {
   return {{u"checked"_s, field.Checked}, {u"text"_s, field.Text}};
@@ -112,10 +88,6 @@ QJsonObject RunJson(const TForecastParams& params, const TForecastState& state,
           {u"fields"_s, fields}};
 }
 
-const QString kAnyRangeHelp =
-    u"  --any-range I TEXT WINTEXT  Ticks any-range filter I (0..9) with the ball set TEXT\n"
-    "                              and the allowed numbers of its balls WINTEXT. Repeatable.\n"_s;
-
 class TForecastCommand : public TCommand {
 public:
   QString Name() const override { return u"forecast"_s; }
@@ -125,8 +97,8 @@ public:
 
   int Run(const QStringList& originalArguments) override {
     QStringList arguments = originalArguments;
-    std::vector<TAnyRangeOption> anyRanges;
-    if (!TakeAnyRanges(arguments, anyRanges)) return kExitUsage;
+    TForecastParams params;
+    if (!TakeAnyRanges(u"forecast"_s, arguments, params.Fields)) return kExitUsage;
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -136,17 +108,8 @@ public:
         "the filter statistics. Messages go to stderr (to \"messages\" in json)."_s);
     parser.addPositionalArgument(u"FILE"_s, u"The draws file."_s);
     AddDrawOption(parser);
+    AddFilterOptions(parser);
     parser.addOptions({
-        {u"available"_s, u"The available balls (default: all)."_s, u"LIST"_s},
-        {u"even"_s, u"Filter 01: allowed numbers of even balls, e.g. \" 1 .. 4\"."_s, u"TEXT"_s},
-        {u"consecutive"_s, u"Filter 02: allowed numbers of consecutive pairs, e.g. \" 0 1\"."_s,
-         u"TEXT"_s},
-        {u"sum"_s, u"Filter 03: allowed sums, e.g. \" 72 .. 107 120 .. 124\"."_s, u"TEXT"_s},
-        {u"first-last"_s, u"Filter 04: first / last ball, e.g. \" 1 .. 10 / 25 .. 36\"."_s,
-         u"TEXT"_s},
-        {u"hot-cold"_s, u"Filter 05: hot/warm/cold codes, e.g. \"212  122  0XX\"."_s, u"TEXT"_s},
-        {u"differences"_s, u"Filter 06: difference zone codes, e.g. \"211  121  0XX\"."_s,
-         u"TEXT"_s},
         {u"auto"_s, u"M, the size of the automatic selection (1..500, default 20)."_s, u"M"_s},
         {u"show"_s, u"all (default; the selection above 1.000.000 rows) or auto."_s, u"all|auto"_s,
          u"all"_s},
@@ -203,7 +166,6 @@ public:
       return kExitInvalidData;
     }
 
-    TForecastParams params;
     params.Language = language;
     bool ok = true;
     params.NextTira = DrawOption(parser, lottery, &ok);
@@ -213,18 +175,7 @@ public:
     params.Seed = SeedOption(parser, &ok);
     if (!ok) return kExitUsage;
     params.AutoOnly = parser.value(u"show"_s) == u"auto";
-    params.AvailableBalls = parser.value(u"available"_s);
-    TPrognozFields& fields = params.Fields;
-    const std::pair<QString, TFilterField*> filterOptions[] = {
-        {u"even"_s, &fields.Chetnie},     {u"consecutive"_s, &fields.Sleepy},
-        {u"sum"_s, &fields.SumBalls},     {u"first-last"_s, &fields.FirstBall},
-        {u"hot-cold"_s, &fields.HotCold}, {u"differences"_s, &fields.Differences}};
-    for (const auto& [option, field] : filterOptions)
-      if (parser.isSet(option)) *field = {true, parser.value(option)};
-    for (const TAnyRangeOption& range : anyRanges) {
-      fields.AnyRange[static_cast<size_t>(range.Index)] = {true, range.Text};
-      fields.AnyRangeWin[static_cast<size_t>(range.Index)] = range.Win;
-    }
+    ReadFilterOptions(parser, params.Fields, params.AvailableBalls);
 
     TForecastState state;
     TReportPane pane;

@@ -13,6 +13,7 @@ std::unique_ptr<TCommand> MakeDrawsCommand();
 std::unique_ptr<TCommand> MakeReportCommand();
 std::unique_ptr<TCommand> MakeForecastCommand();
 std::unique_ptr<TCommand> MakeExportCommand();
+std::unique_ptr<TCommand> MakeBacktestCommand();
 
 std::vector<std::unique_ptr<TCommand>> MakeCommands() {
   std::vector<std::unique_ptr<TCommand>> commands;
@@ -21,6 +22,7 @@ std::vector<std::unique_ptr<TCommand>> MakeCommands() {
   commands.push_back(MakeReportCommand());
   commands.push_back(MakeForecastCommand());
   commands.push_back(MakeExportCommand());
+  commands.push_back(MakeBacktestCommand());
   return commands;
 }
 

@@ -152,6 +152,8 @@ std::span<const TMenuCommand> TController::MenuCommands() {
        &C::prRefreshResults},
       {&M::menuPrognozCombi, aaNone, toNewTira, u"PanelPrognoz", shResult | shForecastControls,
        nullptr},
+      {&M::menuBacktest, aaNone, toNewTira, u"PanelPrognoz", shResult | shForecastControls,
+       &C::CmdBacktest},
       {&M::menuRandomNumberGenerator, aaNone, keepRange, u"PanelRandomNumberGenerator", shResult,
        nullptr},
       {&M::menuCalculator, kUnchanged, keepRange, u"PanelCalculator", shResult, nullptr},
@@ -426,6 +428,11 @@ void TController::CmdPrintReport() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   document->print(&printer);
   QApplication::restoreOverrideCursor();
+}
+
+void TController::CmdBacktest() {
+  TPanelPrognoz* panel = m_form.Panel<TPanelPrognoz>();
+  RunPanelJob(panel, [panel](const TPanelContext& context) { return panel->BacktestJob(context); });
 }
 
 void TController::ExportForecast(TExportTarget target) {

@@ -159,6 +159,9 @@ private:
   // File → "Save report as…" (HTML, text or PDF by the name chosen) and "Print…" of the pane.
   void CmdSaveReport();
   void CmdPrintReport();
+  // Forecast → Backtest: the forecast panel's filters over its backtest range, in the
+  // background with the progress bar and Cancel.
+  void CmdBacktest();
   void CmdAbout();
   void CmdLanguage();
   // btnPrognozNew: a new forecast from PanelMain and PanelPrognoz, in the background; when

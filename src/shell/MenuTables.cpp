@@ -47,6 +47,7 @@ constexpr std::array kMenu = std::to_array<TMenuItemDef>({
     {&M::menuPrognoz, u"menuPrognoz", nullptr, u"Forecast", u"Прогноз", mfSubmenu},
     {&M::menuPrognozCombi, u"menuPrognozCombi", u"menuPrognoz", u"Combinations", u"Комбинации",
      mfNone},
+    {&M::menuBacktest, u"menuBacktest", u"menuPrognoz", u"Backtest", u"Бэктест", mfNone},
     {&M::menuRandomNumberGenerator, u"menuRandomNumberGenerator", u"menuPrognoz",
      u"Random Number Generator", u"Генератор Случайных Чисел", mfNone},
 

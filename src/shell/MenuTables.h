@@ -19,7 +19,7 @@ struct TMainMenu {
   QAction* menuTirazhi{};
   QAction *menuAnalysis{}, *menuTiraMap{}, *menuHotCold{}, *menuEven{}, *menuSleepy{},
       *menuFirstBall{}, *menuSummaBalls{}, *menuIntervals{}, *menuRepeats{}, *menuDifference{};
-  QAction *menuPrognoz{}, *menuPrognozCombi{}, *menuRandomNumberGenerator{};
+  QAction *menuPrognoz{}, *menuPrognozCombi{}, *menuBacktest{}, *menuRandomNumberGenerator{};
   QAction *menuProfi{}, *menuCalculator{}, *menuKarusel{}, *menuDogon{}, *menuSkips{},
       *menuRangeStat{}, *menuSlice{}, *menuBasesUpload{};
   QAction *menuResearches{}, *menuKENO{}, *menuFotons{}, *menuNewIdeas{}, *menuMixer{},

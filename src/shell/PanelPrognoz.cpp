@@ -2,10 +2,14 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 
 #include "PanelControls.h"
+#include "forecast/Backtest.h"
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +65,22 @@ TPanelPrognoz::TPanelPrognoz(const QString& name, const QString& caption, QWidge
       MakeCheckBox(body, u"checkFilterDifferences"_s, u"Разницы (Differences)"_s);
   poleFilterDifferences = MakeLineEdit(body, u"poleFilterDifferences"_s, defaults.Differences.Text);
   leftRow(5, checkFilterDifferences, nullptr, poleFilterDifferences);
+
+  // The backtest's own range under the filters it tests.
+  // Room for the text of 0 ("авто (auto)": the last 100 draws), which is longer than a number.
+  seBacktestFrom = MakeSpinEdit(body, u"seBacktestFrom"_s, {0, 0, 9'999'999, 11});
+  seBacktestTo = MakeSpinEdit(body, u"seBacktestTo"_s, {0, 0, 9'999'999, 11});
+  for (QSpinBox* spin : {seBacktestFrom, seBacktestTo}) spin->setSpecialValueText(u"авто (auto)"_s);
+  btnBacktest = MakeButton(body, u"btnBacktest"_s, u"Бэктест (Backtest)"_s);
+  auto* range = new QWidget(body);
+  auto* rangeRow = new QHBoxLayout(range);
+  rangeRow->setContentsMargins(0, 0, 0, 0);
+  rangeRow->addWidget(seBacktestFrom);
+  rangeRow->addWidget(MakeLabel(body, u"lbBacktestTo"_s, u"–"_s));
+  rangeRow->addWidget(seBacktestTo);
+  rangeRow->addWidget(btnBacktest);
+  grid->addWidget(MakeLabel(body, u"lbBacktest"_s, u"Тиражи (Draws)"_s), 7, kBox, 1, 2);
+  grid->addWidget(range, 7, kField);
 
   BuildAnyRange(0, checkFilterAnyRange0, poleFilterAnyRange0, lbFilterAnyRange0Win,
                 poleFilterAnyRange0Win);
@@ -156,4 +176,22 @@ void TPanelPrognoz::SetFieldTexts(const TPrognozFields& fields) {
     ranges[i]->setText(fields.AnyRange[i].Text);
     wins[i]->setText(fields.AnyRangeWin[i]);
   }
+}
+
+TPaneJob TPanelPrognoz::BacktestJob(const TPanelContext& context) const {
+  TBacktestParams params;
+  params.From = seBacktestFrom->value();
+  params.To = seBacktestTo->value();
+  params.AvailableBalls = context.AvailableBalls;
+  params.Fields = Fields();
+  return [lottery = context.Lottery, params, language = context.Language,
+          separator = context.DecimalSeparator](THost& host, TReportPane& pane) {
+    TBacktest backtest(*lottery, params);
+    if (backtest.Run(&host)) WriteBacktestReport(backtest.Result(), language, separator, pane);
+  };
+}
+
+QList<TPanelButton> TPanelPrognoz::Buttons() {
+  return {{btnBacktest, nullptr,
+           [this](const TPanelContext& context) { return BacktestJob(context); }}};
 }

@@ -12,6 +12,8 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QSpinBox;
 
 class TPanelPrognoz : public TAnalysisPanel {
   Q_OBJECT
@@ -52,6 +54,12 @@ public:
       *poleFilterAnyRange3Win, *poleFilterAnyRange4Win, *poleFilterAnyRange5Win,
       *poleFilterAnyRange6Win, *poleFilterAnyRange7Win, *poleFilterAnyRange8Win,
       *poleFilterAnyRange9Win;
+
+  // The backtest of these filters over draws From .. To (0: the last 100 draws).
+  QSpinBox *seBacktestFrom, *seBacktestTo;
+  QPushButton* btnBacktest;
+  TPaneJob BacktestJob(const TPanelContext& context) const;
+  QList<TPanelButton> Buttons() override;
 
   // The any-range controls of filter 10 + i at index i.
   std::array<QCheckBox*, 10> AnyRangeBoxes() const;

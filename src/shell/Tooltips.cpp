@@ -137,6 +137,12 @@ constexpr auto kTooltips = std::to_array<TTooltipDef>({
      u"Скопировать оставшиеся строки в буфер обмена"},
     {u"btnFilterFromLastShowHistory", u"The match counts of the real draws",
      u"Число совпадений реальных тиражей"},
+    {u"seBacktestFrom", u"The first draw the backtest tests; auto: the 100th before the last",
+     u"Первый проверяемый тираж; авто: сотый от последнего"},
+    {u"seBacktestTo", u"The last draw the backtest tests; auto: the last draw",
+     u"Последний проверяемый тираж; авто: последний тираж"},
+    {u"btnBacktest", u"Run these filters as of every draw of the range and judge them",
+     u"Применить эти фильтры к каждому тиражу диапазона и оценить их"},
     {u"btnBasesRecognize", u"Turn the listing pasted into the result pane into draw lines",
      u"Превратить вставленный в окно результатов список в строки тиражей"},
 });

@@ -17,6 +17,7 @@
 #include "shell/PanelFilterFromLast.h"
 #include "shell/PanelMain.h"
 #include "shell/PanelPools.h"
+#include "shell/PanelPrognoz.h"
 #include "shell/PanelShowResult.h"
 
 using namespace Qt::StringLiterals;
@@ -250,4 +251,26 @@ void TToolsTest::theReportIsSavedAndPrintedAsShown() {
   app.Trigger(u"menuSaveReport"_s);
   QVERIFY(app.host.Messages.value(app.host.Messages.size() - 1)
               .startsWith(u"Отчёт не удалось записать в файл \""_s));
+}
+
+void TToolsTest::theBacktestRunsTheForecastPanelsFilters() {
+  TRunningApp app;
+  TPanelPrognoz* panel = app.form->Panel<TPanelPrognoz>();
+  QCOMPARE(panel->seBacktestFrom->text(), u"авто (auto)"_s);
+  panel->seBacktestFrom->setValue(396);
+  panel->checkFilterChetnie->setChecked(true);
+  app.Trigger(u"menuBacktest"_s);
+  QVERIFY(panel->isVisible());
+  QVERIFY(app.Controller().Work().IsRunning());  // off the GUI thread
+  app.Settle();
+  QStringList lines = app.form->PanelShowResult->Text().split(u'\n');
+  QCOMPARE(lines.value(0), u"Бэктест фильтров прогноза. Тиражи 396 - 400"_s);
+  QCOMPARE(lines.value(2), u"Тиражей проверено:          5"_s);
+  QCOMPARE(lines.size(), 27 + 5);
+  // The panel's button runs it again with a changed range.
+  panel->seBacktestTo->setValue(397);
+  QTest::mouseClick(panel->btnBacktest, Qt::LeftButton);
+  app.Settle();
+  lines = app.form->PanelShowResult->Text().split(u'\n');
+  QCOMPARE(lines.value(0), u"Бэктест фильтров прогноза. Тиражи 396 - 397"_s);
 }

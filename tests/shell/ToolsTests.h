@@ -16,6 +16,7 @@ private Q_SLOTS:
   void pastMatchesFilterTheClipboardAndTheForecast();
   void theExportMenuWritesTheShownForecast();
   void theReportIsSavedAndPrintedAsShown();
+  void theBacktestRunsTheForecastPanelsFilters();
 
 private:
   QTemporaryDir m_dir;
