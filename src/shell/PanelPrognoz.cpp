@@ -70,8 +70,12 @@ TPanelPrognoz::TPanelPrognoz(const QString& name, const QString& caption, QWidge
   // Room for the text of 0 ("авто (auto)": the last 100 draws), which is longer than a number.
   seBacktestFrom = MakeSpinEdit(body, u"seBacktestFrom"_s, {0, 0, 9'999'999, 11});
   seBacktestTo = MakeSpinEdit(body, u"seBacktestTo"_s, {0, 0, 9'999'999, 11});
-  for (QSpinBox* spin : {seBacktestFrom, seBacktestTo}) spin->setSpecialValueText(u"авто (auto)"_s);
-  btnBacktest = MakeButton(body, u"btnBacktest"_s, u"Бэктест (Backtest)"_s);
+  for (QSpinBox* spin : {seBacktestFrom, seBacktestTo}) {
+    spin->setSpecialValueText(u"авто (auto)"_s);
+    spin->setMinimumWidth(spin->fontMetrics().horizontalAdvance(u"авто (auto)"_s) + 40);
+  }
+  btnBacktest = MakeButton(body, u"btnBacktest"_s, u"Бэктест"_s);
+  btnBacktest->setMinimumWidth(btnBacktest->sizeHint().width());
   auto* range = new QWidget(body);
   auto* rangeRow = new QHBoxLayout(range);
   rangeRow->setContentsMargins(0, 0, 0, 0);
