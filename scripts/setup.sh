@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
   xvfb xauth fonts-dejavu-core
   libxlsxwriter-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3-openpyxl python3-docx

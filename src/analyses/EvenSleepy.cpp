@@ -180,3 +180,18 @@ void ShowConsecutiveReport(const TLottery& lottery, const TConsecutiveParams& pa
   ShowTwinReport(lottery, params.NextTira, params.History, params.DecimalSeparator, false, texts,
                  pane);
 }
+
+TChartModel EvenChart(const TLottery& lottery, const TEvenParams& params) {
+  return DrawValueChart(lottery, u"Четные (Even)"_s, params.NextTira,
+                        std::clamp(params.History, kEvenSleepyHistoryMin, kEvenSleepyHistoryMax),
+                        [](const iArray& balls) { return EvenCount(balls); });
+}
+
+TChartModel ConsecutiveChart(const TLottery& lottery, const TConsecutiveParams& params) {
+  return DrawValueChart(lottery, u"Слипы (Consecutive)"_s, params.NextTira,
+                        std::clamp(params.History, kEvenSleepyHistoryMin, kEvenSleepyHistoryMax),
+                        [&lottery](iArray balls) {
+                          std::sort(balls.begin(), balls.end());
+                          return SleepyCount(balls, lottery.MaxBall);
+                        });
+}

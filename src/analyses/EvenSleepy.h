@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/Chart.h"
 #include "core/CommonFunctions.h"
 #include "core/ReportPane.h"
 
@@ -59,3 +60,7 @@ struct TConsecutiveParams {
 void ShowEvenReport(const TLottery& lottery, const TEvenParams& params, TReportPane& pane);
 void ShowConsecutiveReport(const TLottery& lottery, const TConsecutiveParams& params,
                            TReportPane& pane);
+
+// The charts beside the two reports: the same history series and its frequency bars.
+TChartModel EvenChart(const TLottery& lottery, const TEvenParams& params);
+TChartModel ConsecutiveChart(const TLottery& lottery, const TConsecutiveParams& params);

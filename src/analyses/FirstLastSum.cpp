@@ -171,3 +171,9 @@ void ShowSumForBetsReport(const TLottery& lottery, const TSumForBetsParams& para
   pane.AddLine(u"Win/Lost Seria: "_s + NumbersToText(0, hits));
   pane.AddLine(QString());
 }
+
+TChartModel SumChart(const TLottery& lottery, const TSumParams& params) {
+  return DrawValueChart(lottery, u"Сумма Шаров (Sum)"_s, params.NextTira,
+                        ClampHistory(params.History),
+                        [](const iArray& balls) { return SumOfBalls(balls); });
+}

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/Chart.h"
 #include "core/ReportPane.h"
 
 class TLottery;
@@ -70,3 +71,6 @@ void ShowFirstLastBallReport(const TLottery& lottery, const TFirstLastBallParams
 void ShowSumReport(const TLottery& lottery, const TSumParams& params, TReportPane& pane);
 void ShowSumForBetsReport(const TLottery& lottery, const TSumForBetsParams& params,
                           TReportPane& pane);
+
+// The chart beside the sum report: the history's sums and their frequency bars.
+TChartModel SumChart(const TLottery& lottery, const TSumParams& params);

@@ -49,3 +49,17 @@ int WritePanePdf(const TReportPane& pane, const QString& path) {
   Err() << "lotrix-cli: " << path << ": " << outcome.Reason << '\n' << Qt::flush;
   return kExitInvalidData;
 }
+
+int WriteChartSvg(const std::optional<TChartModel>& chart, const QString& report,
+                  const QString& path) {
+  if (!chart) {
+    Err() << "lotrix-cli report " << report
+          << ": this report has no chart (even, consecutive and sum have)\n"
+          << Qt::flush;
+    return kExitUsage;
+  }
+  const TWriteOutcome outcome = WriteFileAtomically(path, RenderChartSvg(*chart).toUtf8());
+  if (outcome.Written) return kExitOk;
+  Err() << "lotrix-cli: " << path << ": " << outcome.Reason << '\n' << Qt::flush;
+  return kExitInvalidData;
+}

@@ -107,9 +107,11 @@ public:
     if (def.NeedsLottery) parser.addPositionalArgument(u"FILE"_s, u"The draws file."_s);
     report->AddOptions(parser);
     const QCommandLineOption format(u"format"_s, u"Output format (default text)."_s,
-                                    u"text|ansi|html|json|pdf"_s, u"text"_s);
+                                    u"text|ansi|html|json|pdf|svg"_s, u"text"_s);
     const QCommandLineOption output(
-        u"output"_s, u"With --format pdf: the PDF file to write (at most 100,000 lines)."_s,
+        u"output"_s,
+        u"With --format pdf: the PDF file to write (at most 100,000 lines); with --format svg: "
+        "the chart (even, consecutive, sum)."_s,
         u"FILE"_s);
     parser.addOption(format);
     if (!report->WritesOutput()) parser.addOption(output);
@@ -117,19 +119,20 @@ public:
     own.removeAt(1);
     const QString usage = u"lotrix-cli report "_s + name +
                           (def.NeedsLottery ? u" FILE "_s : u" "_s) + report->Usage() +
-                          u" [--format text|ansi|html|json | --format pdf --output FILE]"_s;
+                          u" [--format text|ansi|html|json | --format pdf|svg --output FILE]"_s;
     if (int code = ParseArguments(parser, own, usage, kJsonContractHelp); code >= 0) return code;
     const qsizetype files = def.NeedsLottery ? 1 : 0;
     if (parser.positionalArguments().size() != files) {
       Err() << "lotrix-cli report " << name << ": unexpected arguments (see --help)\n" << Qt::flush;
       return kExitUsage;
     }
-    const bool pdf = parser.value(format) == u"pdf"_s;
-    if (!pdf && !CheckChoice(u"format"_s, parser.value(format), kPaneFormats)) return kExitUsage;
-    if (pdf && (report->WritesOutput() || !parser.isSet(output))) {
+    const bool pdf = parser.value(format) == u"pdf"_s, svg = parser.value(format) == u"svg"_s;
+    if (!pdf && !svg && !CheckChoice(u"format"_s, parser.value(format), kPaneFormats))
+      return kExitUsage;
+    if ((pdf || svg) && (report->WritesOutput() || !parser.isSet(output))) {
       Err() << "lotrix-cli report " << name
-            << (report->WritesOutput() ? ": its --output is the file of its rows; no PDF\n"
-                                       : ": --format pdf needs --output FILE\n")
+            << (report->WritesOutput() ? ": its --output is the file of its rows\n"
+                                       : ": --format pdf and svg need --output FILE\n")
             << Qt::flush;
       return kExitUsage;
     }
@@ -157,6 +160,7 @@ public:
     WriteReport(lottery, params, pane);
     if (const int finished = report->Finish(params); finished != kExitOk) return finished;
     if (pdf) return WritePanePdf(pane, parser.value(output));
+    if (svg) return WriteChartSvg(ReportChart(lottery, params), name, parser.value(output));
     // Only the json form has the extra keys (a million kept rows, a pool made once more).
     const bool json = parser.value(format) == u"json"_s;
     WritePane(pane, parser.value(format),

@@ -5,9 +5,12 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "CommonFunctions.h"
+
+struct TChartModel;
 
 // A colour as 0xRRGGBB. Black (0) means "leave the text colour" in HighlightSpan.
 using TColor = uint32_t;
@@ -69,6 +72,9 @@ public:
   // All lines joined by LF (no trailing LF).
   QString Text() const;
   QStringList Texts() const;
+
+  // The chart the report produced beside its lines (Chart.h), or none.
+  std::shared_ptr<const TChartModel> Chart;
 
 private:
   std::vector<TPaneLine> m_lines;

@@ -95,3 +95,12 @@ void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPa
       },
       params);
 }
+
+std::optional<TChartModel> ReportChart(const TLottery* lottery, const TReportParams& params) {
+  if (lottery == nullptr) return std::nullopt;
+  if (const auto* even = std::get_if<TEvenParams>(&params)) return EvenChart(*lottery, *even);
+  if (const auto* pairs = std::get_if<TConsecutiveParams>(&params))
+    return ConsecutiveChart(*lottery, *pairs);
+  if (const auto* sum = std::get_if<TSumParams>(&params)) return SumChart(*lottery, *sum);
+  return std::nullopt;
+}

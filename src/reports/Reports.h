@@ -6,6 +6,7 @@
 // one row of the table.
 
 #include <QStringView>
+#include <optional>
 #include <span>
 #include <variant>
 
@@ -51,3 +52,6 @@ const TReportDef& ReportOf(const TReportParams& params);
 // stop them.
 void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPane& pane,
                  THost* host = nullptr);
+
+// The chart beside the report these parameters are for, when it has one.
+std::optional<TChartModel> ReportChart(const TLottery* lottery, const TReportParams& params);

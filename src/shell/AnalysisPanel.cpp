@@ -61,6 +61,8 @@ TPaneJob ReportJob(const TLottery* lottery, TReportParams params) {
   // runs (opening, saving and the language switch are refused until the work has ended).
   return [lottery, params = std::move(params)](THost& host, TReportPane& pane) {
     WriteReport(lottery, params, pane, &host);
+    if (std::optional<TChartModel> chart = ReportChart(lottery, params))
+      pane.Chart = std::make_shared<const TChartModel>(std::move(*chart));
   };
 }
 

@@ -559,7 +559,10 @@ bool TController::RunReport(TPaneJob job, QWidget* panel,
         if (result.Cancelled)
           m_form.statusBar()->showMessage(IsRussian(m_language) ? u"Отменено."_s : u"Cancelled."_s,
                                           5000);
-        if (!result.Cancelled) m_form.PanelShowResult->ShowDocument(std::move(result.Document));
+        if (!result.Cancelled) {
+          m_form.PanelShowResult->ShowDocument(std::move(result.Document));
+          m_form.PanelShowResult->ShowChart(result.Pane.Chart);
+        }
       },
       panel, std::move(clipboard), m_host.DecimalSeparator());
 }

@@ -1,12 +1,16 @@
 #include "PanelShowResult.h"
 
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "ChartView.h"
 #include "PaneDocument.h"
+#include "core/Chart.h"
 
 using namespace Qt::StringLiterals;
 
@@ -24,10 +28,31 @@ TPanelShowResult::TPanelShowResult(QWidget* parent) : QFrame(parent) {
   // The pane takes the keyboard only when the user clicks into it (to paste a listing), never
   // because the control that had it was disabled while a report ran.
   RichEditShowResult->setFocusPolicy(Qt::ClickFocus);
+  cbShowChart = new QCheckBox(u"График (Chart)"_s, this);
+  cbShowChart->setObjectName(u"cbShowChart"_s);
+  cbShowChart->hide();
+  ChartShowResult = new TChartView(this);
+  ChartShowResult->hide();
+  connect(cbShowChart, &QCheckBox::toggled, this, [this] { UpdateChart(); });
   auto* layout = new QVBoxLayout(this);  // the pane fills its panel with an 8-pixel margin
   layout->setContentsMargins(8, 8, 8, 8);
-  layout->addWidget(RichEditShowResult);
+  auto* row = new QHBoxLayout();
+  row->addWidget(RichEditShowResult, 3);
+  row->addWidget(ChartShowResult, 2);
+  layout->addLayout(row);
+  layout->addWidget(cbShowChart);
   hide();
+}
+
+void TPanelShowResult::ShowChart(std::shared_ptr<const TChartModel> chart) {
+  m_chart = std::move(chart);
+  if (m_chart) ChartShowResult->SetChart(*m_chart);
+  UpdateChart();
+}
+
+void TPanelShowResult::UpdateChart() {
+  cbShowChart->setVisible(m_chart != nullptr);
+  ChartShowResult->setVisible(m_chart != nullptr && cbShowChart->isChecked());
 }
 
 void TPanelShowResult::ShowDocument(std::unique_ptr<QTextDocument> document) {
@@ -45,6 +70,9 @@ void TPanelShowResult::ShowDocument(std::unique_ptr<QTextDocument> document) {
 
 void TPanelShowResult::ShowPane(const TReportPane& pane) { ShowDocument(BuildPaneDocument(pane)); }
 
-void TPanelShowResult::Clear() { RichEditShowResult->clear(); }
+void TPanelShowResult::Clear() {
+  RichEditShowResult->clear();
+  ShowChart(nullptr);  // the chart goes with its report
+}
 
 QString TPanelShowResult::Text() const { return RichEditShowResult->toPlainText(); }

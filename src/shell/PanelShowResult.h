@@ -1,13 +1,17 @@
 #pragma once
 // The result pane: RichEditShowResult on its panel. Reports arrive as a finished document
-// (prepared off the GUI thread), which replaces the pane's content in one step.
+// (prepared off the GUI thread), which replaces the pane's content in one step; the chart of a
+// one-number report can be shown beside it.
 
 #include <QFrame>
 #include <memory>
 
+class QCheckBox;
 class QTextDocument;
 class QTextEdit;
+class TChartView;
 class TReportPane;
+struct TChartModel;
 
 class TPanelShowResult : public QFrame {
   Q_OBJECT
@@ -21,6 +25,15 @@ public:
   void ShowPane(const TReportPane& pane);
   void Clear();
   QString Text() const;
+  // The chart of the report shown (none: the chart box and view are hidden). "График
+  // (Chart)" shows it beside the text.
+  void ShowChart(std::shared_ptr<const TChartModel> chart);
 
   QTextEdit* RichEditShowResult;
+  QCheckBox* cbShowChart;
+  TChartView* ChartShowResult;
+
+private:
+  void UpdateChart();
+  std::shared_ptr<const TChartModel> m_chart;
 };

@@ -271,3 +271,20 @@ TEST(ReportPdf, AnyReportAsAPdfFile) {
                                u"--format"_s, u"pdf"_s, u"--output"_s, pdf});
   EXPECT_EQ(past.Code, 2);
 }
+
+TEST(ReportSvg, TheChartOfAOneNumberReport) {
+  QTemporaryDir dir;
+  const QString svg = dir.filePath(u"even.svg"_s);
+  const TCliRun run = RunCli({u"report"_s, u"even"_s, Example(u"5x36 sample.txt"_s), u"--draw"_s,
+                              u"400"_s, u"--format"_s, u"svg"_s, u"--output"_s, svg});
+  ASSERT_EQ(run.Code, 0) << run.Err.toStdString();
+  QFile file(svg);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray text = file.readAll();
+  EXPECT_TRUE(text.startsWith("<?xml"));
+  EXPECT_EQ(text.count("fill=\"#ff0000\""), 2);
+  const TCliRun none = RunCli({u"report"_s, u"map"_s, Example(u"5x36 sample.txt"_s), u"--format"_s,
+                               u"svg"_s, u"--output"_s, svg});
+  EXPECT_EQ(none.Code, 2);
+  EXPECT_TRUE(none.Err.contains(u"has no chart"_s));
+}

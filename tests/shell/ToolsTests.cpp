@@ -1,5 +1,7 @@
 #include "ToolsTests.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
@@ -7,12 +9,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include "ShellTestSupport.h"
 #include "core/Settings.h"
+#include "shell/ChartView.h"
 #include "shell/PanelCalculators.h"
 #include "shell/PanelFilterFromLast.h"
 #include "shell/PanelMain.h"
@@ -273,4 +277,33 @@ void TToolsTest::theBacktestRunsTheForecastPanelsFilters() {
   app.Settle();
   lines = app.form->PanelShowResult->Text().split(u'\n');
   QCOMPARE(lines.value(0), u"Бэктест фильтров прогноза. Тиражи 396 - 397"_s);
+}
+
+void TToolsTest::theChartFollowsTheAnalysedDraw() {
+  TRunningApp app;
+  TPanelShowResult* result = app.form->PanelShowResult;
+  app.Trigger(u"menuEven"_s);
+  app.Settle();
+  QVERIFY(result->cbShowChart->isVisible());
+  QVERIFY(!result->ChartShowResult->isVisible());  // until the user asks for it
+  result->cbShowChart->setChecked(true);
+  QVERIFY(result->ChartShowResult->isVisible());
+  const auto series = [result] { return result->ChartShowResult->SeriesView->chart()->series(); };
+  QCOMPARE(series().size(), 1);  // draw 401 is not drawn: nothing marked
+  auto* line = qobject_cast<QLineSeries*>(series().value(0));
+  QVERIFY(line != nullptr);
+  QCOMPARE(line->count(), 100);
+  QCOMPARE(line->at(99).x(), 400.0);
+
+  app.form->PanelMain->seNextTira->setValue(400);  // the report and its chart run again
+  app.Settle();
+  QCOMPARE(series().size(), 2);  // the value of draw 400, in red
+  line = qobject_cast<QLineSeries*>(series().value(0));
+  QCOMPARE(line->count(), 101);
+  QCOMPARE(line->at(100), QPointF(400, 3));
+
+  app.Trigger(u"menuTiraMap"_s);  // a report without a chart hides it
+  app.Settle();
+  QVERIFY(!result->cbShowChart->isVisible());
+  QVERIFY(!result->ChartShowResult->isVisible());
 }

@@ -17,6 +17,7 @@ private Q_SLOTS:
   void theExportMenuWritesTheShownForecast();
   void theReportIsSavedAndPrintedAsShown();
   void theBacktestRunsTheForecastPanelsFilters();
+  void theChartFollowsTheAnalysedDraw();
 
 private:
   QTemporaryDir m_dir;

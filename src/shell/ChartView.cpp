@@ -1,0 +1,106 @@
+#include "ChartView.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "core/Chart.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QChartView* MakeView(QWidget* parent, const QString& name) {
+  auto* view = new QChartView(new QChart(), parent);
+  view->setObjectName(name);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->chart()->legend()->hide();
+  return view;
+}
+
+// A new chart for the view (the old one goes with it).
+QChart* Renew(QChartView* view, const QString& title) {
+  auto* chart = new QChart();
+  chart->legend()->hide();
+  chart->setTitle(title);
+  QChart* old = view->chart();
+  view->setChart(chart);
+  delete old;
+  return chart;
+}
+
+// Draws and values are whole numbers: ticks on whole numbers, about eight of them.
+void WholeNumberTicks(QValueAxis* axis) {
+  if (axis == nullptr) return;
+  const double low = std::floor(axis->min()), high = std::ceil(axis->max());
+  axis->setRange(low, std::max(high, low + 1));
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(low);
+  axis->setTickInterval(std::max(1.0, std::ceil((high - low) / 8)));
+  axis->setLabelFormat(u"%d"_s);
+}
+
+}  // namespace
+
+TChartView::TChartView(QWidget* parent) : QWidget(parent) {
+  setObjectName(u"ChartShowResult"_s);
+  SeriesView = MakeView(this, u"ChartSeries"_s);
+  BarsView = MakeView(this, u"ChartBars"_s);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(SeriesView);
+  layout->addWidget(BarsView);
+}
+
+void TChartView::SetChart(const TChartModel& model) {
+  QChart* series = Renew(SeriesView, model.Title);
+  auto* line = new QLineSeries(series);
+  for (size_t i = 0; i < model.Values.size(); ++i)
+    line->append(model.Draws[i], static_cast<qreal>(model.Values[i]));
+  series->addSeries(line);
+  if (model.MarkedValue >= 0) {
+    auto* marked = new QScatterSeries(series);
+    marked->setColor(Qt::red);
+    marked->setMarkerSize(9);
+    const size_t m = static_cast<size_t>(model.MarkedValue);
+    marked->append(model.Draws[m], static_cast<qreal>(model.Values[m]));
+    series->addSeries(marked);
+  }
+  series->createDefaultAxes();
+  for (QAbstractAxis* axis : series->axes()) WholeNumberTicks(qobject_cast<QValueAxis*>(axis));
+
+  QChart* bars = Renew(BarsView, QString());
+  auto* set = new QBarSet(QString(), bars);
+  QStringList categories;
+  for (size_t i = 0; i < model.Bars.size(); ++i) {
+    set->append(static_cast<qreal>(model.Bars[i]));
+    categories.append(QString::number(model.BarValues[i]));
+  }
+  set->setColor(QColor(0x7f, 0x9f, 0xcf));
+  set->setSelectedColor(Qt::red);
+  if (model.MarkedBar >= 0) set->selectBar(model.MarkedBar);
+  auto* barSeries = new QBarSeries(bars);
+  barSeries->append(set);
+  bars->addSeries(barSeries);
+  auto* axisX = new QBarCategoryAxis(bars);
+  axisX->append(categories);
+  bars->addAxis(axisX, Qt::AlignBottom);
+  barSeries->attachAxis(axisX);
+  auto* axisY = new QValueAxis(bars);
+  const int64_t tallest =
+      model.Bars.empty()
+          ? 1
+          : std::max<int64_t>(1, *std::max_element(model.Bars.begin(), model.Bars.end()));
+  axisY->setRange(0, static_cast<qreal>(tallest));
+  axisY->setLabelFormat(u"%d"_s);
+  bars->addAxis(axisY, Qt::AlignLeft);
+  barSeries->attachAxis(axisY);
+}
