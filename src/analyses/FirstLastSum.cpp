@@ -177,3 +177,10 @@ TChartModel SumChart(const TLottery& lottery, const TSumParams& params) {
                         ClampHistory(params.History),
                         [](const iArray& balls) { return SumOfBalls(balls); });
 }
+
+TChartModel SumForBetsChart(const TLottery& lottery, const TSumForBetsParams& params) {
+  return DrawValueChart(lottery, u"Sum for Bets"_s, params.NextTira, ClampHistory(params.History),
+                        [&params](const iArray& balls) {
+                          return SumForBetsHit(SumOfBalls(balls), params.Level, params.High);
+                        });
+}

@@ -72,5 +72,7 @@ void ShowSumReport(const TLottery& lottery, const TSumParams& params, TReportPan
 void ShowSumForBetsReport(const TLottery& lottery, const TSumForBetsParams& params,
                           TReportPane& pane);
 
-// The chart beside the sum report: the history's sums and their frequency bars.
+// The charts beside the sum and the sum-for-bets reports: the history's values (sums; 1 and 0
+// for a sum within the level) and their frequency bars.
 TChartModel SumChart(const TLottery& lottery, const TSumParams& params);
+TChartModel SumForBetsChart(const TLottery& lottery, const TSumForBetsParams& params);

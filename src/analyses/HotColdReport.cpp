@@ -162,3 +162,22 @@ void ShowHotWarmColdReport(const TLottery& lottery, const THotWarmColdParams& pa
   pane.AddLine(QString());
   pane.AddLine(kDashes);
 }
+
+TChartModel HotWarmColdChart(const TLottery& lottery, const THotWarmColdParams& params) {
+  TChartModel chart;
+  chart.Title = u"Горячие / Теплые / Холодные (Hot / Warm / Cold)"_s;
+  const int t = params.NextTira;
+  const THotWarmCold classes = ClassifyHotWarmCold(lottery, t);
+  const int window = HotLongWindow(HotWindow(lottery.BallsInDraw, lottery.MaxBall));
+  for (int ball = 1; ball <= lottery.MaxBall; ++ball) {
+    chart.BarValues.push_back(ball);
+    chart.Bars.push_back(CountDrawsWithBall(lottery, ball, t - 1, window));
+    auto in = [ball](const iArray& sorted) {
+      return std::binary_search(sorted.begin(), sorted.end(), ball);
+    };
+    chart.BarColors.push_back(in(classes.Hot)    ? kChartHot
+                              : in(classes.Warm) ? kChartWarm
+                                                 : kChartCold);
+  }
+  return chart;
+}

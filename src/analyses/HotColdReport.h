@@ -6,6 +6,7 @@
 
 #include <QChar>
 
+#include "core/Chart.h"
 #include "core/ReportPane.h"
 
 class TLottery;
@@ -35,3 +36,7 @@ struct THotWarmColdParams {
 // taken as the nearest bound. Linear in H: the classes slide back through the history.
 void ShowHotWarmColdReport(const TLottery& lottery, const THotWarmColdParams& params,
                            TReportPane& pane);
+
+// The chart beside the report: for every ball, in how many of the long window's draws before
+// T it came (the classification's long window), its bar coloured by its class at T.
+TChartModel HotWarmColdChart(const TLottery& lottery, const THotWarmColdParams& params);

@@ -56,3 +56,10 @@ QString ReverseRangeSource(const QString& sourceText) {
 }
 
 QString ClearRangeSource() { return QString(); }
+
+TChartModel RangeStatChart(const TRangeStatParams& params) {
+  iArray values = ExtractNumbers(params.SourceText);  // newest first, as the report reads it
+  if (values.size() > kMaxRangeValues) values.resize(kMaxRangeValues);
+  // Positions stand for draws: the oldest value is 1, the newest the series' length.
+  return SeriesChart(u"Ряд (Range)"_s, static_cast<int>(values.size()) + 1, values, std::nullopt);
+}

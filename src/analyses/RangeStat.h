@@ -4,6 +4,7 @@
 #include <QChar>
 #include <QString>
 
+#include "core/Chart.h"
 #include "core/ReportPane.h"
 
 struct TRangeStatParams {
@@ -25,3 +26,7 @@ void ShowRangeStatistic(const TRangeStatParams& params, TReportPane& pane);
 QString ReverseRangeSource(const QString& sourceText);
 // The emptied field.
 QString ClearRangeSource();
+
+// The chart beside the range statistic: the typed series oldest first (its last value is the
+// newest, numbered by position) and the frequency bars of its values; nothing is marked.
+TChartModel RangeStatChart(const TRangeStatParams& params);

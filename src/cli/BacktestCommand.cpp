@@ -8,6 +8,7 @@
 #include "ConsoleHost.h"
 #include "ForecastOptions.h"
 #include "LotteryLoader.h"
+#include "PdfOutput.h"
 #include "Report.h"
 #include "forecast/Backtest.h"
 
@@ -110,13 +111,16 @@ public:
         {u"lang"_s, u"Language of the report (default: the stored one)."_s, u"eng|rus"_s},
     });
     const QCommandLineOption format(u"format"_s, u"Output format (default text)."_s,
-                                    u"text|json|csv"_s, u"text"_s);
-    parser.addOption(format);
+                                    u"text|json|csv|svg"_s, u"text"_s);
+    const QCommandLineOption output(
+        u"output"_s, u"With --format svg: the chart of the survivors per draw (hits red)."_s,
+        u"FILE"_s);
+    parser.addOptions({format, output});
     const QString usage =
         u"lotrix-cli backtest FILE [--from T1] [--to T2] [--available LIST] [--even TEXT]"
         " [--consecutive TEXT] [--sum TEXT] [--first-last TEXT] [--hot-cold TEXT]"
         " [--differences TEXT] [--any-range I TEXT WINTEXT]... [--threads N] [--lang eng|rus]"
-        " [--format text|json|csv]"_s;
+        " [--format text|json|csv | --format svg --output FILE]"_s;
     if (int code = ParseArguments(parser, arguments, usage, kAnyRangeHelp); code >= 0) return code;
     if (parser.positionalArguments().size() != 1) {
       Err() << "lotrix-cli backtest: give exactly one FILE (see --help)\n" << Qt::flush;
@@ -124,8 +128,13 @@ public:
     }
     const QString language = parser.isSet(u"lang"_s) ? parser.value(u"lang"_s) : DefaultLanguage();
     if (!CheckChoice(u"lang"_s, language, {u"eng"_s, u"rus"_s}) ||
-        !CheckChoice(u"format"_s, parser.value(format), {u"text"_s, u"json"_s, u"csv"_s}))
+        !CheckChoice(u"format"_s, parser.value(format), {u"text"_s, u"json"_s, u"csv"_s, u"svg"_s}))
       return kExitUsage;
+    const bool svg = parser.value(format) == u"svg"_s;
+    if (svg && !parser.isSet(output)) {
+      Err() << "lotrix-cli backtest: --format svg needs --output FILE\n" << Qt::flush;
+      return kExitUsage;
+    }
     TConsoleHost host;
     const TLoadedLottery loaded =
         LoadLotteryFile(parser.positionalArguments().front(), language, host);
@@ -151,6 +160,7 @@ public:
     backtest.Run(&host);
     const TBacktestResult& result = backtest.Result();
     if (result.RangeCut) Err() << "lotrix-cli backtest: a filter range was cut\n" << Qt::flush;
+    if (svg) return WriteChartSvg(BacktestChart(result), u"backtest"_s, parser.value(output));
     if (parser.value(format) == u"csv") {
       WriteCsv(result, lottery.BallsInDraw);
     } else if (parser.value(format) == u"json") {

@@ -54,7 +54,7 @@ int WriteChartSvg(const std::optional<TChartModel>& chart, const QString& report
                   const QString& path) {
   if (!chart) {
     Err() << "lotrix-cli report " << report
-          << ": this report has no chart (even, consecutive and sum have)\n"
+          << ": this report has no chart (even, consecutive, sum, sum-for-bets and range have)\n"
           << Qt::flush;
     return kExitUsage;
   }

@@ -111,7 +111,7 @@ public:
     const QCommandLineOption output(
         u"output"_s,
         u"With --format pdf: the PDF file to write (at most 100,000 lines); with --format svg: "
-        "the chart (even, consecutive, sum)."_s,
+        "the chart (even, consecutive, sum, sum-for-bets, range)."_s,
         u"FILE"_s);
     parser.addOption(format);
     if (!report->WritesOutput()) parser.addOption(output);

@@ -85,8 +85,11 @@ QString RenderChartSvg(const TChartModel& chart) {
     svg += uR"(<polyline fill="none" stroke="#1f5fbf" stroke-width="1.5" points="%1"/>)"_s.arg(
                points.trimmed()) +
            u'\n';
-    if (chart.MarkedValue >= 0) {
-      const size_t m = static_cast<size_t>(chart.MarkedValue);
+    std::vector<int> marked = chart.HitValues;
+    if (chart.MarkedValue >= 0) marked.push_back(chart.MarkedValue);
+    for (const int index : marked) {
+      if (index < 0 || static_cast<size_t>(index) >= n) continue;
+      const size_t m = static_cast<size_t>(index);
       svg += uR"(<circle cx="%1" cy="%2" r="4" fill="#ff0000"/>)"_s.arg(Number(x(m)))
                  .arg(Number(y(chart.Values[m]))) +
              u'\n';
@@ -108,12 +111,15 @@ QString RenderChartSvg(const TChartModel& chart) {
       const double height = (kBarsBottom - kBarsTop) * static_cast<double>(chart.Bars[i]) /
                             static_cast<double>(tallest);
       const bool marked = static_cast<int>(i) == chart.MarkedBar;
+      const QString fill = i < chart.BarColors.size()
+                               ? u"#%1"_s.arg(chart.BarColors[i], 6, 16, QLatin1Char('0'))
+                               : (marked ? u"#ff0000"_s : u"#7f9fcf"_s);
       svg += uR"(<rect x="%1" y="%2" width="%3" height="%4" fill="%5"/>)"_s
                  .arg(Number(kLeft + slot * static_cast<double>(i) + slot * 0.1))
                  .arg(Number(kBarsBottom - height))
                  .arg(Number(slot * 0.8))
                  .arg(Number(height))
-                 .arg(marked ? u"#ff0000"_s : u"#7f9fcf"_s) +
+                 .arg(fill) +
              u'\n';
       svg += uR"(<text x="%1" y="%2" text-anchor="middle">%3</text>)"_s
                  .arg(Number(kLeft + slot * (static_cast<double>(i) + 0.5)))

@@ -18,10 +18,17 @@ struct TChartModel {
   std::vector<int> Draws;  // the draw of each value, oldest first
   std::vector<int64_t> Values;
   int MarkedValue = -1;            // index of the analysed draw's value; -1 when not known
+  std::vector<int> HitValues;      // indices of further marked values (the backtest's hits)
   std::vector<int64_t> BarValues;  // the distinct values, ascending
   std::vector<int64_t> Bars;       // how often each occurs in the history
   int MarkedBar = -1;              // the analysed value's bar; -1 when none
+  // Each bar's colour (0xRRGGBB) when the bars come in classes (hot, warm, cold); empty: one
+  // colour, the marked bar red.
+  std::vector<uint32_t> BarColors;
 };
+
+// The colours of the classes of balls.
+inline constexpr uint32_t kChartHot = 0xD62728, kChartWarm = 0xFF9F1C, kChartCold = 0x1F5FBF;
 
 // The chart of a report whose history is `newestFirst` (the values of the draws T-1, T-2, ...
 // as the report lists them) and whose analysed draw T has `analysed` (none for a draw not

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ForecastWalk.h"
+
 using namespace Qt::StringLiterals;
 
 std::pair<int, int> BacktestRange(const TLottery& lottery, const TBacktestParams& params) {
@@ -34,6 +36,8 @@ bool TBacktest::Run(THost* host) {
 TBacktestDraw TBacktest::TestDraw(int draw, THost* host, bool* cancelled) {
   const auto [from, to] = BacktestRange(m_lottery, m_params);
   const int64_t index = draw - from, count = to - from + 1;
+  iArray balls = m_lottery.DrawBalls(draw);
+  std::sort(balls.begin(), balls.end());
   TMainPrognoz prognoz;
   prognoz.NextTira = draw;
   prognoz.CombiSize = m_lottery.BallsInDraw;
@@ -41,6 +45,10 @@ TBacktestDraw TBacktest::TestDraw(int draw, THost* host, bool* cancelled) {
   TPrognozFields fields = m_params.Fields;
   if (!prognoz.SetFilters(m_lottery, fields)) m_result.RangeCut = true;
   prognoz.Threads = m_params.Threads;
+  // The walk counts the survivors' matches with the draw itself and keeps no rows; a space it
+  // walks one by one keeps them, to be compared below.
+  prognoz.MatchDraw = &balls;
+  prognoz.StoreRows = !TForecastWalk::Takes(prognoz.CombiSize, prognoz.SourceRange);
   // The bar runs over the whole range: draw `index` of `count`, this walk's share within it.
   prognoz.Progress = [host, index, count](int64_t done, int64_t total) {
     if (host == nullptr) return true;
@@ -59,8 +67,6 @@ TBacktestDraw TBacktest::TestDraw(int draw, THost* host, bool* cancelled) {
   result.Filtered = prognoz.NumCombFiltered;
   result.Filters = prognoz.FiltersStatistics;
 
-  iArray balls = m_lottery.DrawBalls(draw);
-  std::sort(balls.begin(), balls.end());
   // The real draw through the same chain, with counters of its own: the first filter that
   // denies it is the one whose denied count moved.
   prognoz.FiltersStatistics = {};
@@ -75,8 +81,10 @@ TBacktestDraw TBacktest::TestDraw(int draw, THost* host, bool* cancelled) {
         break;
       }
 
-  // Every survivor against the draw, when every survivor was stored.
-  if (prognoz.PrognozTable.RowCount() == prognoz.NumCombFiltered) {
+  if (!prognoz.Matches.empty()) {
+    result.Matches = iArray(prognoz.Matches.begin(), prognoz.Matches.end());
+  } else if (prognoz.PrognozTable.RowCount() == prognoz.NumCombFiltered) {
+    // Walked one by one: every stored survivor against the draw.
     bool drawn[256] = {};
     for (const int32_t ball : balls)
       if (ball >= 0 && ball < 256) drawn[ball] = true;
@@ -179,4 +187,15 @@ void WriteBacktestReport(const TBacktestResult& result, const QString& language,
                  u" (not counted: more than 16,000,000 survivors)"_s);
     pane.AddLine(line);
   }
+}
+
+TChartModel BacktestChart(const TBacktestResult& result) {
+  TChartModel chart;
+  chart.Title = u"Бэктест: оставшиеся комбинации (Backtest: survivors)"_s;
+  for (const TBacktestDraw& draw : result.Draws) {
+    if (draw.Hit) chart.HitValues.push_back(static_cast<int>(chart.Values.size()));
+    chart.Draws.push_back(draw.Draw);
+    chart.Values.push_back(draw.Filtered);
+  }
+  return chart;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Prognoz.h"
+#include "core/Chart.h"
 #include "core/Host.h"
 #include "core/Lottery.h"
 #include "core/ReportPane.h"
@@ -34,8 +35,9 @@ struct TBacktestDraw {
   int64_t Total = 0, Filtered = 0;
   bool Hit = false;    // the real draw passes every ticked filter
   int RejectedBy = 0;  // the first filter that rejects it (0 on a hit)
-  // Survivors sharing 0 .. K balls with the draw; none when more survivors than the forecast
-  // stores (16,000,000) came through, so that not all of them could be compared.
+  // Survivors sharing 0 .. K balls with the draw, counted by the walk itself (no rows are
+  // kept); none only for a space walked one by one whose survivors passed the 16,000,000 rows
+  // the forecast stores.
   std::optional<iArray> Matches;
   TFiltersStatistics Filters{};  // accepted and denied per statistics number
 };
@@ -85,3 +87,7 @@ TBacktestSummary SummarizeBacktest(const std::vector<TBacktestDraw>& draws);
 // mark, the first rejecting filter, the matches).
 void WriteBacktestReport(const TBacktestResult& result, const QString& language,
                          QChar decimalSeparator, TReportPane& pane);
+
+// The chart of a backtest: the survivors per draw, the draws whose real combination survived
+// marked.
+TChartModel BacktestChart(const TBacktestResult& result);

@@ -30,6 +30,9 @@ struct TWords {
 constexpr int kFieldBits = 6;
 constexpr int kClassShift = 6;
 constexpr int kZoneShift = 26;
+// From kHitShift (6 bits): the balls of a given draw in the prefix, when the walk counts the
+// survivors' matches with that draw.
+constexpr int kHitShift = 46;
 constexpr uint64_t kIndexMask = (uint64_t{1} << 20) - 1;
 constexpr uint64_t Field(int index) { return uint64_t{1} << (kFieldBits * index); }
 inline int FieldOf(uint64_t packed, int index) {
@@ -50,6 +53,7 @@ struct TPrefix {
 // Per-thread results of one chunk.
 struct TChunkResult {
   int64_t Stage[17] = {};  // Stage[0]: combinations; Stage[s]: passing filter s of the chain
+  int64_t Matches[kMaxWalkBalls + 1] = {};  // survivors sharing m balls with the given draw
   TCombinationTable Rows;
 };
 
@@ -61,6 +65,8 @@ struct TPlan {
   uint64_t BallCounts[256] = {};  // what a ball adds to TPrefix::Counts (even, classes)
   uint64_t GapCounts[256] = {};   // what a gap adds to TPrefix::Counts (zones)
   uint64_t BallAny[256] = {};     // what a ball adds to TPrefix::AnyCounts
+  bool CountMatches = false;      // count the survivors' matches with the draw of HitMask
+  TWords HitMask;                 // the source positions of that draw's balls
 
   // The masks of allowed last balls, one table per filter, indexed by a value of the prefix.
   // A filter that is off allows every ball, so the leaf never asks which filters are on.

@@ -237,6 +237,19 @@ TForecastWalk::TForecastWalk(const TMainPrognozFilters& f, const iArray& source,
 
 TForecastWalk::~TForecastWalk() = default;
 
+void TForecastWalk::CountMatches(const iArray& drawBalls) {
+  TPlan& plan = *m_plan;
+  if (plan.CountMatches) return;  // counted once per ball
+  plan.CountMatches = true;
+  for (const int32_t ball : drawBalls) {
+    if (ball < 1 || ball > 255 || plan.PosOfBall[ball] < 0) continue;  // not a source ball
+    const int q = plan.PosOfBall[ball];
+    if ((plan.HitMask.w[q >> 6] >> (q & 63)) & 1) continue;  // a ball listed twice
+    plan.BallCounts[ball] += uint64_t{1} << kHitShift;
+    plan.HitMask.Set(plan.PosOfBall[ball]);
+  }
+}
+
 TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgress& progress,
                                TCombinationTable& table, TWalkKernel kernel) {
   const TPlan& plan = *m_plan;
@@ -256,6 +269,7 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
   size_t nextCommit = 0;
   int64_t done = 0;
   int64_t stages[17] = {};
+  std::vector<int64_t> matches(static_cast<size_t>(plan.K) + 1, 0);
 
   auto commit = [&](size_t index, TChunkResult&& chunk) {
     std::lock_guard lock(commitMutex);
@@ -264,6 +278,7 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
     for (auto it = pending.find(nextCommit); it != pending.end(); it = pending.find(nextCommit)) {
       TChunkResult& ready = it->second;
       for (int s = 0; s <= 16; ++s) stages[s] += ready.Stage[s];
+      for (size_t m = 0; m < matches.size(); ++m) matches[m] += ready.Matches[m];
       table.AppendRows(ready.Rows, storeLimit - table.RowCount());
       committedRows = table.RowCount();
       pending.erase(it);
@@ -315,6 +330,7 @@ TWalkResult TForecastWalk::Run(int threads, int64_t storeLimit, const TWalkProgr
   }
   result.Filtered = stages[16];
   result.Cancelled = cancelled;
+  if (plan.CountMatches) result.Matches = std::move(matches);
   return result;
 }
 

@@ -19,6 +19,7 @@ struct TWalkResult {
   TFiltersStatistics Statistics{};
   int64_t Filtered = 0;
   bool Cancelled = false;
+  std::vector<int64_t> Matches;  // survivors sharing 0 .. K balls with the draw, when counted
 };
 
 // Which build of the walk's kernel runs: the fastest this processor has, or the one for any
@@ -37,6 +38,8 @@ public:
   // most 256 source balls, each below 256 (its packed counts and byte rows need it).
   static bool Takes(int combiSize, const iArray& source);
 
+  // Makes Run count the survivors sharing 0, 1, ..., K balls with this draw (distinct balls).
+  void CountMatches(const iArray& drawBalls);
   // Walks the space with `threads` threads (0: all cores), storing at most `storeLimit`
   // passing rows into `table` (reset first) in walk order.
   TWalkResult Run(int threads, int64_t storeLimit, const TWalkProgress& progress,

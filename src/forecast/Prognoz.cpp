@@ -54,6 +54,7 @@ void TMainPrognoz::Clear() {
   AutoTable.Reset(0);
   ExportTable.Reset(0);
   FiltersStatistics = {};
+  Matches.clear();
 }
 
 bool TMainPrognoz::SetFilters(const TLottery& lottery, TPrognozFields& fields) {
@@ -96,7 +97,9 @@ bool TMainPrognoz::Walk(THost* host) {
   if (NumCombTotal == 0 || CombiSize > static_cast<int>(SourceRange.size())) return true;
   if (!TForecastWalk::Takes(CombiSize, SourceRange)) return WalkOneByOne(Progress);
   TForecastWalk walk(Filters, SourceRange, CombiSize, MaxBall);
-  const TWalkResult result = walk.Run(Threads, NumCombPrognoz, Progress, PrognozTable);
+  if (MatchDraw != nullptr) walk.CountMatches(*MatchDraw);
+  TWalkResult result = walk.Run(Threads, StoreRows ? NumCombPrognoz : 0, Progress, PrognozTable);
+  Matches = std::move(result.Matches);
   for (size_t i = 0; i < FiltersStatistics.size(); ++i) {
     FiltersStatistics[i].Accepted += result.Statistics[i].Accepted;
     FiltersStatistics[i].Denied += result.Statistics[i].Denied;

@@ -42,6 +42,11 @@ public:
   // Threads of the walk (0: all cores) and its progress/cancel callback.
   int Threads = 0;
   TWalkProgress Progress;
+  // When set, the walk also counts the survivors sharing 0 .. K balls with these balls into
+  // Matches (left empty by a walk one by one); StoreRows false keeps no rows then.
+  const iArray* MatchDraw = nullptr;
+  bool StoreRows = true;
+  std::vector<int64_t> Matches;
 
   bool TestCombi(const iArray& combination) override;
   void Clear() override;

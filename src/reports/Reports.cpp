@@ -97,10 +97,15 @@ void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPa
 }
 
 std::optional<TChartModel> ReportChart(const TLottery* lottery, const TReportParams& params) {
+  if (const auto* range = std::get_if<TRangeStatParams>(&params)) return RangeStatChart(*range);
   if (lottery == nullptr) return std::nullopt;
+  if (const auto* hot = std::get_if<THotWarmColdParams>(&params))
+    return HotWarmColdChart(*lottery, *hot);
   if (const auto* even = std::get_if<TEvenParams>(&params)) return EvenChart(*lottery, *even);
   if (const auto* pairs = std::get_if<TConsecutiveParams>(&params))
     return ConsecutiveChart(*lottery, *pairs);
   if (const auto* sum = std::get_if<TSumParams>(&params)) return SumChart(*lottery, *sum);
+  if (const auto* bets = std::get_if<TSumForBetsParams>(&params))
+    return SumForBetsChart(*lottery, *bets);
   return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QStackedBarSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -61,34 +62,57 @@ TChartView::TChartView(QWidget* parent) : QWidget(parent) {
 }
 
 void TChartView::SetChart(const TChartModel& model) {
+  SeriesView->setVisible(!model.Values.empty());  // per-ball bars have no series
+  BarsView->setVisible(!model.Bars.empty());      // the backtest has no bars
   QChart* series = Renew(SeriesView, model.Title);
   auto* line = new QLineSeries(series);
   for (size_t i = 0; i < model.Values.size(); ++i)
     line->append(model.Draws[i], static_cast<qreal>(model.Values[i]));
   series->addSeries(line);
-  if (model.MarkedValue >= 0) {
+  std::vector<int> indices = model.HitValues;
+  if (model.MarkedValue >= 0) indices.push_back(model.MarkedValue);
+  if (!indices.empty()) {
     auto* marked = new QScatterSeries(series);
     marked->setColor(Qt::red);
     marked->setMarkerSize(9);
-    const size_t m = static_cast<size_t>(model.MarkedValue);
-    marked->append(model.Draws[m], static_cast<qreal>(model.Values[m]));
+    for (const int index : indices)
+      if (index >= 0 && static_cast<size_t>(index) < model.Values.size())
+        marked->append(model.Draws[static_cast<size_t>(index)],
+                       static_cast<qreal>(model.Values[static_cast<size_t>(index)]));
     series->addSeries(marked);
   }
   series->createDefaultAxes();
   for (QAbstractAxis* axis : series->axes()) WholeNumberTicks(qobject_cast<QValueAxis*>(axis));
 
-  QChart* bars = Renew(BarsView, QString());
-  auto* set = new QBarSet(QString(), bars);
+  QChart* bars = Renew(BarsView, model.Values.empty() ? model.Title : QString());
   QStringList categories;
-  for (size_t i = 0; i < model.Bars.size(); ++i) {
-    set->append(static_cast<qreal>(model.Bars[i]));
-    categories.append(QString::number(model.BarValues[i]));
+  for (const int64_t value : model.BarValues) categories.append(QString::number(value));
+  QAbstractBarSeries* barSeries = nullptr;
+  if (model.BarColors.empty()) {
+    auto* set = new QBarSet(QString(), bars);
+    for (const int64_t count : model.Bars) set->append(static_cast<qreal>(count));
+    set->setColor(QColor(0x7f, 0x9f, 0xcf));
+    set->setSelectedColor(Qt::red);
+    if (model.MarkedBar >= 0) set->selectBar(model.MarkedBar);
+    auto* plain = new QBarSeries(bars);
+    plain->append(set);
+    barSeries = plain;
+  } else {
+    // One set per colour, stacked: each bar stands in the set of its class only.
+    auto* classes = new QStackedBarSeries(bars);
+    std::vector<uint32_t> colors = model.BarColors;
+    std::sort(colors.begin(), colors.end());
+    colors.erase(std::unique(colors.begin(), colors.end()), colors.end());
+    for (const uint32_t color : colors) {
+      auto* set = new QBarSet(QString(), bars);
+      for (size_t i = 0; i < model.Bars.size(); ++i)
+        set->append(model.BarColors[i] == color ? static_cast<qreal>(model.Bars[i]) : 0.0);
+      set->setColor(QColor::fromRgb(color));
+      set->setBorderColor(QColor::fromRgb(color));
+      classes->append(set);
+    }
+    barSeries = classes;
   }
-  set->setColor(QColor(0x7f, 0x9f, 0xcf));
-  set->setSelectedColor(Qt::red);
-  if (model.MarkedBar >= 0) set->selectBar(model.MarkedBar);
-  auto* barSeries = new QBarSeries(bars);
-  barSeries->append(set);
   bars->addSeries(barSeries);
   auto* axisX = new QBarCategoryAxis(bars);
   axisX->append(categories);

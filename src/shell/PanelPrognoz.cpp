@@ -191,7 +191,9 @@ TPaneJob TPanelPrognoz::BacktestJob(const TPanelContext& context) const {
   return [lottery = context.Lottery, params, language = context.Language,
           separator = context.DecimalSeparator](THost& host, TReportPane& pane) {
     TBacktest backtest(*lottery, params);
-    if (backtest.Run(&host)) WriteBacktestReport(backtest.Result(), language, separator, pane);
+    if (!backtest.Run(&host)) return;
+    WriteBacktestReport(backtest.Result(), language, separator, pane);
+    pane.Chart = std::make_shared<const TChartModel>(BacktestChart(backtest.Result()));
   };
 }
 

@@ -1,9 +1,11 @@
 // lotrix-cli backtest: its json and csv, and each draw's counters equal to `forecast --draw T`.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 #include "CliRun.h"
 
@@ -58,4 +60,15 @@ TEST(BacktestCli, EachDrawAsTheForecastOfThatDraw) {
       RunCli({u"backtest"_s, sample, u"--from"_s, u"400"_s, u"--lang"_s, u"eng"_s});
   EXPECT_TRUE(text.Out.startsWith(u"Backtest of the forecast filters. Draws 400 - 400\n"_s));
   EXPECT_EQ(RunCli({u"backtest"_s, Example(u"20x80 hungary keno.txt"_s)}).Code, 1);
+  QTemporaryDir dir;
+  const QString svg = dir.filePath(u"backtest.svg"_s);
+  EXPECT_EQ(RunCli(QStringList{u"backtest"_s, sample, u"--from"_s, u"396"_s, u"--format"_s,
+                               u"svg"_s, u"--output"_s, svg} +
+                   filters)
+                .Code,
+            0);
+  QFile file(svg);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().count("fill=\"#ff0000\""), hits);
+  EXPECT_EQ(RunCli({u"backtest"_s, sample, u"--format"_s, u"svg"_s}).Code, 2);
 }

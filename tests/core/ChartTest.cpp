@@ -4,7 +4,10 @@
 #include "LotteryFixtures.h"
 #include "analyses/EvenSleepy.h"
 #include "analyses/FirstLastSum.h"
+#include "analyses/HotColdReport.h"
+#include "analyses/RangeStat.h"
 #include "core/Chart.h"
+#include "stats/HotWarmCold.h"
 
 using namespace Qt::StringLiterals;
 
@@ -65,4 +68,49 @@ TEST(Chart, TheSvgMarksTheAnalysedValueInRed) {
   const QString unmarked = RenderChartSvg(SeriesChart(u"x"_s, 3, {1, 2}, std::nullopt));
   EXPECT_EQ(unmarked.count(u"#ff0000"_s), 0);
   EXPECT_TRUE(RenderChartSvg(TChartModel{}).endsWith(u"</svg>\n"_s));  // empty: no fault
+}
+
+TEST(Chart, SumForBetsAndATypedSeries) {
+  const TLottery lottery = LoadExample(u"5x36 sample.txt"_s);
+  TSumForBetsParams bets;
+  bets.NextTira = 400;
+  bets.History = 10;
+  bets.Level = 66;  // draw 400 sums 66: within the level
+  const TChartModel chart = SumForBetsChart(lottery, bets);
+  ASSERT_EQ(chart.Values.size(), 11u);
+  EXPECT_EQ(chart.Values.back(), 1);
+  for (const int64_t v : chart.Values) EXPECT_TRUE(v == 0 || v == 1);
+  EXPECT_EQ(chart.BarValues.back(), 1);
+
+  TRangeStatParams range;
+  range.SourceText = u"3 7 7 1"_s;  // newest first
+  const TChartModel typed = RangeStatChart(range);
+  EXPECT_EQ(typed.Values, (std::vector<int64_t>{1, 7, 7, 3}));
+  EXPECT_EQ(typed.Draws, (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(typed.MarkedValue, -1);
+  EXPECT_EQ(typed.Bars, (std::vector<int64_t>{1, 1, 2}));
+}
+
+TEST(Chart, HotWarmAndColdBallsByClass) {
+  const TLottery lottery = LoadExample(u"5x36 sample.txt"_s);
+  THotWarmColdParams params;
+  params.NextTira = 400;
+  const TChartModel chart = HotWarmColdChart(lottery, params);
+  ASSERT_EQ(chart.Bars.size(), 36u);
+  const THotWarmCold classes = ClassifyHotWarmCold(lottery, 400);
+  const int window = HotLongWindow(HotWindow(5, 36));
+  for (int ball = 1; ball <= 36; ++ball) {
+    const size_t i = static_cast<size_t>(ball - 1);
+    EXPECT_EQ(chart.BarValues[i], ball);
+    EXPECT_EQ(chart.Bars[i], CountDrawsWithBall(lottery, ball, 399, window));
+    const auto in = [ball](const iArray& c) { return std::ranges::binary_search(c, ball); };
+    EXPECT_EQ(chart.BarColors[i], in(classes.Hot)    ? kChartHot
+                                  : in(classes.Warm) ? kChartWarm
+                                                     : kChartCold);
+  }
+  EXPECT_TRUE(chart.Values.empty());
+  const QString svg = RenderChartSvg(chart);
+  EXPECT_TRUE(svg.contains(u"fill=\"#d62728\""_s));
+  EXPECT_TRUE(svg.contains(u"fill=\"#1f5fbf\""_s));
+  EXPECT_FALSE(svg.contains(u"<polyline"_s));
 }

@@ -76,6 +76,16 @@ TEST(Backtest, EveryDrawCountsAsAForecastRunForIt) {
     EXPECT_EQ(draw.Hit, draw.RejectedBy == 0 &&
                             std::ranges::all_of(balls, [](int32_t b) { return b <= 28; }));
   }
+  // Its chart: the survivors per draw, the hits marked.
+  const TChartModel chart = BacktestChart(result);
+  ASSERT_EQ(chart.Values.size(), 11u);
+  EXPECT_EQ(chart.Draws.front(), 70);
+  for (size_t i = 0; i < 11; ++i) EXPECT_EQ(chart.Values[i], result.Draws[i].Filtered);
+  std::vector<int> hits;
+  for (int i = 0; i < 11; ++i)
+    if (result.Draws[static_cast<size_t>(i)].Hit) hits.push_back(i);
+  EXPECT_EQ(chart.HitValues, hits);
+  EXPECT_EQ(RenderChartSvg(chart).count(u"#ff0000"_s), static_cast<qsizetype>(hits.size()));
 }
 
 TEST(Backtest, TheFirstFilterThatThrowsTheDrawOut) {

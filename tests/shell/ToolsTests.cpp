@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStackedBarSeries>
 
 #include "ShellTestSupport.h"
 #include "core/Settings.h"
@@ -277,6 +278,7 @@ void TToolsTest::theBacktestRunsTheForecastPanelsFilters() {
   app.Settle();
   lines = app.form->PanelShowResult->Text().split(u'\n');
   QCOMPARE(lines.value(0), u"Бэктест фильтров прогноза. Тиражи 396 - 397"_s);
+  QVERIFY(app.form->PanelShowResult->cbShowChart->isVisible());  // survivors per draw
 }
 
 void TToolsTest::theChartFollowsTheAnalysedDraw() {
@@ -301,6 +303,16 @@ void TToolsTest::theChartFollowsTheAnalysedDraw() {
   line = qobject_cast<QLineSeries*>(series().value(0));
   QCOMPARE(line->count(), 101);
   QCOMPARE(line->at(100), QPointF(400, 3));
+
+  app.Trigger(u"menuHotCold"_s);  // per-ball bars by class, no series
+  app.Settle();
+  QVERIFY(result->ChartShowResult->isVisible());
+  QVERIFY(!result->ChartShowResult->SeriesView->isVisible());
+  const auto bars = result->ChartShowResult->BarsView->chart()->series();
+  QCOMPARE(bars.size(), 1);
+  auto* classes = qobject_cast<QStackedBarSeries*>(bars.value(0));
+  QVERIFY(classes != nullptr);
+  QVERIFY(classes->count() >= 2 && classes->count() <= 3);
 
   app.Trigger(u"menuTiraMap"_s);  // a report without a chart hides it
   app.Settle();
