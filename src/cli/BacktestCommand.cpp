@@ -94,7 +94,7 @@ public:
         "and zones of T, every counter) and compares it with what T drew: the survivors, whether\n"
         "draw T was among them (hit) or the first filter that threw it out (rejected_by, by its\n"
         "statistics number; 0: a ball of T is not available), and how many survivors shared 0, 1,\n"
-        "..., K balls with it (matches; null when more than 16,000,000 survived). The summary's\n"
+        "..., K balls with it (matches, counted by the walk; no rows are kept). The summary's\n"
         "lift is the hit rate over the mean kept share: above 1 the chain keeps the real draw\n"
         "more often than a random selection of the same size would. A filter's mean deny share\n"
         "is, over the draws, the share of the combinations reaching it that it denied.\n"
