@@ -9,14 +9,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <algorithm>
 
 #include "AnalysisPanel.h"
@@ -28,7 +25,6 @@
 #include "PanelShowResult.h"
 #include "PanelTiraMap.h"
 #include "PanelTirazhi.h"
-#include "ReportSave.h"
 #include "SessionMemory.h"
 #include "WidgetHost.h"
 #include "core/OpenLottery.h"
@@ -397,50 +393,6 @@ void TController::prMenuClick(QAction* item) {
 }
 
 void TController::CmdExit() { m_form.close(); }
-
-void TController::CmdSaveReport() {
-  const QTextDocument* document = m_form.PanelShowResult->RichEditShowResult->document();
-  if (document->isEmpty()) {
-    m_host.ShowMessage(NoReportMessage(m_language));
-    return;
-  }
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString proposed = QDir(folder.isEmpty() ? QDir::homePath() : folder)
-                               .filePath(m_lottery.Name + u" report.html"_s);
-  const QString path =
-      m_host.AskSaveFileAs(proposed, u"HTML (*.html *.htm);;Text (*.txt);;PDF (*.pdf)"_s);
-  if (path.isEmpty()) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const TWriteOutcome outcome = SaveReport(*document, path, m_language);
-  QApplication::restoreOverrideCursor();
-  if (!outcome.Written)
-    m_host.ShowMessage(ReportNotWrittenMessage(m_language, path, outcome.Reason));
-}
-
-void TController::CmdPrintReport() {
-  QTextDocument* document = m_form.PanelShowResult->RichEditShowResult->document();
-  if (document->isEmpty()) {
-    m_host.ShowMessage(NoReportMessage(m_language));
-    return;
-  }
-  QPrinter printer;
-  if (!m_host.AskPrinter(printer)) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  document->print(&printer);
-  QApplication::restoreOverrideCursor();
-}
-
-void TController::CmdBacktest() {
-  TPanelPrognoz* panel = m_form.Panel<TPanelPrognoz>();
-  RunPanelJob(panel, [panel](const TPanelContext& context) { return panel->BacktestJob(context); });
-}
-
-void TController::ExportForecast(TExportTarget target) {
-  // The table the forecast's last showing displayed; empty when nothing was shown.
-  const TMainPrognoz& prognoz = m_forecast->MainPrognoz;
-  ExportTable(target, prognoz.ExportTable,
-              ProposedExportPath(m_lottery.Name, prognoz.NextTira, target), m_language, m_host);
-}
 
 void TController::CmdNewLottery() {
   m_host.ShowMessage(SelectFileMessage(m_language));
