@@ -172,6 +172,14 @@ void ShowSumForBetsReport(const TLottery& lottery, const TSumForBetsParams& para
   pane.AddLine(QString());
 }
 
+TCharts FirstLastBallCharts(const TLottery& lottery, const TFirstLastBallParams& params) {
+  const int H = ClampHistory(params.History);
+  return {DrawValueChart(lottery, u"Первый Шар (First Ball)"_s, params.NextTira, H,
+                         [](const iArray& balls) { return FirstBall(balls); }),
+          DrawValueChart(lottery, u"Последний Шар (Last Ball)"_s, params.NextTira, H,
+                         [](const iArray& balls) { return LastBall(balls); })};
+}
+
 TChartModel SumChart(const TLottery& lottery, const TSumParams& params) {
   return DrawValueChart(lottery, u"Сумма Шаров (Sum)"_s, params.NextTira,
                         ClampHistory(params.History),

@@ -72,7 +72,9 @@ void ShowSumReport(const TLottery& lottery, const TSumParams& params, TReportPan
 void ShowSumForBetsReport(const TLottery& lottery, const TSumForBetsParams& params,
                           TReportPane& pane);
 
-// The charts beside the sum and the sum-for-bets reports: the history's values (sums; 1 and 0
-// for a sum within the level) and their frequency bars.
+// The charts beside the first/last report (one per ball), the sum and the sum-for-bets
+// reports: the history's values (sums; 1 and 0 for a sum within the level) and their
+// frequency bars.
+TCharts FirstLastBallCharts(const TLottery& lottery, const TFirstLastBallParams& params);
 TChartModel SumChart(const TLottery& lottery, const TSumParams& params);
 TChartModel SumForBetsChart(const TLottery& lottery, const TSumForBetsParams& params);

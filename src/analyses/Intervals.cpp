@@ -104,6 +104,22 @@ void ShowIntervalsReport(const TLottery& lottery, const TIntervalsParams& params
   }
 }
 
+TCharts IntervalsCharts(const TLottery& lottery, const TIntervalsParams& params) {
+  const int H = std::clamp(params.History, kIntervalsHistoryMin, kIntervalsHistoryMax);
+  const iArray drawT = lottery.DrawBalls(params.NextTira);
+  TCharts charts;
+  for (int k = 1; k <= kIntervalCount; ++k) {
+    const iArray interval =
+        IntervalBalls(params.Texts[static_cast<size_t>(k - 1)], lottery.MaxBall);
+    if (interval.empty()) continue;
+    charts.push_back(SeriesChart(
+        u"Интервал (Interval) "_s + IntPadLeft(2, k), params.NextTira,
+        IntervalWinHistory(lottery, interval, int64_t{params.NextTira} - 1, H),
+        drawT.empty() ? std::nullopt : std::optional<int64_t>(CountCommon(drawT, interval))));
+  }
+  return charts;
+}
+
 TIntervalTexts LoadIntervalSet(const TSettings& settings, int set) {
   TIntervalTexts texts;
   for (int k = 1; k <= kIntervalCount; ++k)

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+#include "core/Chart.h"
 #include "core/CommonFunctions.h"
 #include "core/Lottery.h"
 #include "core/ReportPane.h"
@@ -45,6 +46,10 @@ void PrintWinTables(TReportPane& pane, const iArray& wins, const QString& title,
 // The report; the texts in params are read as they are (the caller normalises the edits).
 void ShowIntervalsReport(const TLottery& lottery, const TIntervalsParams& params,
                          TReportPane& pane);
+
+// The charts beside it, one per interval that holds balls: its Win history and the
+// frequency bars, the Win of T marked.
+TCharts IntervalsCharts(const TLottery& lottery, const TIntervalsParams& params);
 
 // The twelve texts of stored set n (0 .. 9), unchanged; missing values are empty.
 TIntervalTexts LoadIntervalSet(const TSettings& settings, int set);

@@ -98,15 +98,39 @@ TRepeatsSeries RepeatsHistory(const TLottery& lottery, int newest, int length, i
   return series;
 }
 
+namespace {
+
+// The parameters within their bounds, T within the table.
+TRepeatsParams Clamped(const TLottery& lottery, TRepeatsParams params) {
+  params.NextTira = std::clamp(params.NextTira, lottery.FirstTira, lottery.NewTira);
+  params.History = std::clamp(params.History, kRepeatsHistoryMin, kRepeatsHistoryMax);
+  params.Count = std::clamp(params.Count, kRepeatsCountMin, kRepeatsCountMax);
+  params.Otstup = std::clamp(params.Otstup, kRepeatsOtstupMin, kRepeatsOtstupMax);
+  return params;
+}
+
+// Element 0 is draw T, element i draw T − i.
+TRepeatsSeries SeriesFromT(const TLottery& lottery, const TRepeatsParams& clamped) {
+  return RepeatsHistory(lottery, clamped.NextTira, clamped.History + 1, clamped.Count,
+                        clamped.Otstup);
+}
+
+}  // namespace
+
+TChartModel RepeatsChart(const TLottery& lottery, const TRepeatsParams& params) {
+  const TRepeatsParams clamped = Clamped(lottery, params);
+  const TRepeatsSeries all = SeriesFromT(lottery, clamped);
+  const bool known = !lottery.DrawBalls(clamped.NextTira).empty();
+  return SeriesChart(u"Повторы (Repeats)"_s, clamped.NextTira,
+                     iArray(all.Wins.begin() + 1, all.Wins.end()),
+                     known ? std::optional<int64_t>(all.Wins.front()) : std::nullopt);
+}
+
 void ShowRepeatsReport(const TLottery& lottery, const TRepeatsParams& params, TReportPane& pane) {
   pane.Clear();
-  const int T = std::clamp(params.NextTira, lottery.FirstTira, lottery.NewTira);
-  const int H = std::clamp(params.History, kRepeatsHistoryMin, kRepeatsHistoryMax);
-  const int C = std::clamp(params.Count, kRepeatsCountMin, kRepeatsCountMax);
-  const int O = std::clamp(params.Otstup, kRepeatsOtstupMin, kRepeatsOtstupMax);
-
-  // Element 0 is draw T, element i draw T − i.
-  const TRepeatsSeries all = RepeatsHistory(lottery, T, H + 1, C, O);
+  const TRepeatsParams clamped = Clamped(lottery, params);
+  const int T = clamped.NextTira, H = clamped.History, C = clamped.Count, O = clamped.Otstup;
+  const TRepeatsSeries all = SeriesFromT(lottery, clamped);
   const iArray ballsOfT = lottery.DrawBalls(T);
   const bool known = !ballsOfT.empty();
   const TRepeatsValue valueOfT{all.Wins.front(), all.Totals.front()};

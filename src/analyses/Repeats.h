@@ -5,6 +5,7 @@
 
 #include <QChar>
 
+#include "core/Chart.h"
 #include "core/CommonFunctions.h"
 #include "core/Lottery.h"
 #include "core/ReportPane.h"
@@ -46,3 +47,5 @@ TRepeatsSeries RepeatsHistory(const TLottery& lottery, int newest, int length, i
 // The Repeats report: Win.Total of T and of the H draws before it, the Win series with its
 // frequency table and its Markov table (Win after Win for C = 1, Win by Total for C ≥ 2).
 void ShowRepeatsReport(const TLottery& lottery, const TRepeatsParams& params, TReportPane& pane);
+// The chart beside it: the Win series and its frequency bars, the Win of T marked.
+TChartModel RepeatsChart(const TLottery& lottery, const TRepeatsParams& params);

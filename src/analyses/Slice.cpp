@@ -20,6 +20,18 @@ std::vector<TSlice> MakeSlices(const TLottery& lottery, int size, int maxSkip) {
   return slices;
 }
 
+// The slices that pass the skip test at draw T, refreshed for it.
+std::vector<TSlice> ShownSlices(const TLottery& lottery, const TSliceParams& params) {
+  const int S = std::clamp(params.Size, kSliceSizeMin, kSliceSizeMax);
+  const int M = std::clamp(params.MaxSkip, kSliceMaxSkipMin, kSliceMaxSkipMax);
+  std::vector<TSlice> slices = MakeSlices(lottery, S, M);
+  for (TSlice& slice : slices) slice.Refresh(lottery, params.NextTira);
+  std::erase_if(slices, [](const TSlice& slice) { return !slice.IsTrue; });
+  return slices;
+}
+
+QString SliceName(const TSlice& slice) { return u"Срез (Slice) #"_s + ZeroPad(2, slice.Id); }
+
 }  // namespace
 
 TSlice::TSlice(int sliceId, int sliceSize, int maxBall) : Id(sliceId) {
@@ -58,7 +70,6 @@ void ShowSlices(const TLottery& lottery, const TSliceParams& params, TReportPane
   const int64_t T = params.NextTira;
   const int H = std::clamp(params.History, kSliceHistoryMin, kSliceHistoryMax);
   const int S = std::clamp(params.Size, kSliceSizeMin, kSliceSizeMax);
-  const int M = std::clamp(params.MaxSkip, kSliceMaxSkipMin, kSliceMaxSkipMax);
   const iArray drawT = lottery.DrawBalls(params.NextTira);
   const bool known = !drawT.empty();
   const int width = lottery.MaxBall >= 100 ? 4 : 3;  // three-digit balls would run together
@@ -67,12 +78,9 @@ void ShowSlices(const TLottery& lottery, const TSliceParams& params, TReportPane
   pane.AddLine(QString());
   pane.AddLine(kSeparator);
   pane.AddLine(QString());
-  std::vector<TSlice> slices = MakeSlices(lottery, S, M);
   iArray totalWin;
-  for (TSlice& slice : slices) {
-    slice.Refresh(lottery, T);
-    if (!slice.IsTrue) continue;
-    const QString head = u"Срез (Slice) #"_s + ZeroPad(2, slice.Id) + u":     "_s;
+  for (const TSlice& slice : ShownSlices(lottery, params)) {
+    const QString head = SliceName(slice) + u":     "_s;
     QString balls;
     for (const int32_t ball : slice.Range) balls += IntPadLeft(width, ball);
     const int line = pane.AddLine(head + balls);
@@ -82,7 +90,7 @@ void ShowSlices(const TLottery& lottery, const TSliceParams& params, TReportPane
     pane.AddLine(QString(23, u' ') + u"<-- <-- # "_s + QString::number(T - 1) + u" - "_s +
                  QString::number(T - H) + u". История Win (Win History)"_s);
     const iArray wins = IntervalWinHistory(lottery, slice.Range, T - 1, H);
-    QString history = u"Срез (Slice) #"_s + ZeroPad(2, slice.Id) + u":    "_s;
+    QString history = SliceName(slice) + u":    "_s;
     for (const int32_t win : wins) history += IntPadLeft(3, win);
     pane.AddLine(history);
     pane.AddLine(QString());
@@ -98,6 +106,18 @@ void ShowSlices(const TLottery& lottery, const TSliceParams& params, TReportPane
   QString total = u"Total Win: "_s;
   for (const int32_t win : totalWin) total += IntPadLeft(3, win);
   pane.AddLine(total);
+}
+
+TCharts SliceCharts(const TLottery& lottery, const TSliceParams& params) {
+  const int H = std::clamp(params.History, kSliceHistoryMin, kSliceHistoryMax);
+  const iArray drawT = lottery.DrawBalls(params.NextTira);
+  TCharts charts;
+  for (const TSlice& slice : ShownSlices(lottery, params))
+    charts.push_back(SeriesChart(
+        SliceName(slice), params.NextTira,
+        IntervalWinHistory(lottery, slice.Range, int64_t{params.NextTira} - 1, H),
+        drawT.empty() ? std::nullopt : std::optional<int64_t>(CountCommon(drawT, slice.Range))));
+  return charts;
 }
 
 void ShowSliceTotalWinHistory(const TLottery& lottery, const TSliceTotalWinParams& params,

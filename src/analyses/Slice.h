@@ -5,6 +5,7 @@
 
 #include <QChar>
 
+#include "core/Chart.h"
 #include "core/CommonFunctions.h"
 #include "core/Lottery.h"
 #include "core/ReportPane.h"
@@ -43,6 +44,9 @@ struct TSliceParams {
 
 // btnSliceShow: a block per slice that passes the skip test.
 void ShowSlices(const TLottery& lottery, const TSliceParams& params, TReportPane& pane);
+// The charts beside it, one per slice shown: its Win history and the frequency bars, the Win
+// of T marked.
+TCharts SliceCharts(const TLottery& lottery, const TSliceParams& params);
 // btnSliceTotalWinHistory: draw by draw, the sorted Wins of the passing slices.
 struct TSliceTotalWinParams : TSliceParams {};
 void ShowSliceTotalWinHistory(const TLottery& lottery, const TSliceTotalWinParams& params,

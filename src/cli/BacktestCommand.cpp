@@ -160,7 +160,8 @@ public:
     backtest.Run(&host);
     const TBacktestResult& result = backtest.Result();
     if (result.RangeCut) Err() << "lotrix-cli backtest: a filter range was cut\n" << Qt::flush;
-    if (svg) return WriteChartSvg(BacktestChart(result), u"backtest"_s, parser.value(output));
+    if (svg)
+      return WriteChartSvg(TCharts{BacktestChart(result)}, u"backtest"_s, parser.value(output));
     if (parser.value(format) == u"csv") {
       WriteCsv(result, lottery.BallsInDraw);
     } else if (parser.value(format) == u"json") {

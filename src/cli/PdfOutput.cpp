@@ -9,6 +9,7 @@
 #include "Command.h"
 #include "core/AtomicWrite.h"
 #include "core/ReportRender.h"
+#include "reports/Reports.h"
 
 using namespace Qt::StringLiterals;
 
@@ -50,15 +51,23 @@ int WritePanePdf(const TReportPane& pane, const QString& path) {
   return kExitInvalidData;
 }
 
-int WriteChartSvg(const std::optional<TChartModel>& chart, const QString& report,
-                  const QString& path) {
-  if (!chart) {
+int WriteChartSvg(const TCharts& charts, const QString& report, const QString& path) {
+  if (charts.empty()) {
+    const TReportDef* def = FindReport(report);
+    if (def != nullptr && def->Charted) {  // e.g. intervals that hold no ball
+      Err() << "lotrix-cli report " << report << ": these parameters give nothing to chart\n"
+            << Qt::flush;
+      return kExitInvalidData;
+    }
+    QStringList charted;
+    for (const TReportDef& each : ReportDefs())
+      if (each.Charted) charted.append(QString::fromUtf16(each.Name));
     Err() << "lotrix-cli report " << report
-          << ": this report has no chart (even, consecutive, sum, sum-for-bets and range have)\n"
+          << ": this report has no chart (these have: " << charted.join(u", "_s) << ")\n"
           << Qt::flush;
     return kExitUsage;
   }
-  const TWriteOutcome outcome = WriteFileAtomically(path, RenderChartSvg(*chart).toUtf8());
+  const TWriteOutcome outcome = WriteFileAtomically(path, RenderChartSvg(charts).toUtf8());
   if (outcome.Written) return kExitOk;
   Err() << "lotrix-cli: " << path << ": " << outcome.Reason << '\n' << Qt::flush;
   return kExitInvalidData;

@@ -15,5 +15,4 @@ bool WantsPdf(int argc, char** argv);
 int WritePanePdf(const TReportPane& pane, const QString& path);
 
 // --format svg --output FILE: the report's chart as SVG; exit 2 when the report has none.
-int WriteChartSvg(const std::optional<TChartModel>& chart, const QString& report,
-                  const QString& path);
+int WriteChartSvg(const TCharts& charts, const QString& report, const QString& path);

@@ -110,8 +110,9 @@ public:
                                     u"text|ansi|html|json|pdf|svg"_s, u"text"_s);
     const QCommandLineOption output(
         u"output"_s,
-        u"With --format pdf: the PDF file to write (at most 100,000 lines); with --format svg: "
-        "the chart (even, consecutive, sum, sum-for-bets, range)."_s,
+        u"With --format pdf: the PDF file to write (at most 100,000 lines); with --format svg: "_s +
+            (def.Charted ? u"the report's charts as SVG, one under another."_s
+                         : u"none, this report has no chart."_s),
         u"FILE"_s);
     parser.addOption(format);
     if (!report->WritesOutput()) parser.addOption(output);
@@ -160,7 +161,7 @@ public:
     WriteReport(lottery, params, pane);
     if (const int finished = report->Finish(params); finished != kExitOk) return finished;
     if (pdf) return WritePanePdf(pane, parser.value(output));
-    if (svg) return WriteChartSvg(ReportChart(lottery, params), name, parser.value(output));
+    if (svg) return WriteChartSvg(ReportCharts(lottery, params), name, parser.value(output));
     // Only the json form has the extra keys (a million kept rows, a pool made once more).
     const bool json = parser.value(format) == u"json"_s;
     WritePane(pane, parser.value(format),

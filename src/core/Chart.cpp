@@ -52,18 +52,11 @@ QString Number(double value) { return QString::number(value, 'f', 1); }
 constexpr int kWidth = 900, kHeight = 520, kLeft = 50, kRight = 20;
 constexpr int kSeriesTop = 40, kSeriesBottom = 250, kBarsTop = 290, kBarsBottom = 490;
 
-}  // namespace
-
-QString RenderChartSvg(const TChartModel& chart) {
+// One chart's elements, in a frame of kWidth × kHeight from the origin.
+QString ChartSvg(const TChartModel& chart) {
   QString svg =
-      uR"(<?xml version="1.0" encoding="UTF-8"?>)"_s + u'\n' +
-      uR"(<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%2" viewBox="0 0 %1 %2" font-family="DejaVu Sans, sans-serif" font-size="12">)"_s
-          .arg(kWidth)
-          .arg(kHeight) +
+      uR"(<text x="%1" y="22" font-size="15">%2</text>)"_s.arg(kLeft).arg(Escaped(chart.Title)) +
       u'\n';
-  svg += uR"(<rect width="100%" height="100%" fill="white"/>)"_s + u'\n';
-  svg += uR"(<text x="%1" y="22" font-size="15">%2</text>)"_s.arg(kLeft).arg(Escaped(chart.Title)) +
-         u'\n';
   const double plotWidth = kWidth - kLeft - kRight;
   // The series: values scaled between their minimum and maximum.
   if (!chart.Values.empty()) {
@@ -128,6 +121,23 @@ QString RenderChartSvg(const TChartModel& chart) {
              u'\n';
     }
   }
+  return svg;
+}
+
+}  // namespace
+
+QString RenderChartSvg(const TCharts& charts) {
+  const int height = kHeight * std::max<int>(1, static_cast<int>(charts.size()));
+  QString svg =
+      uR"(<?xml version="1.0" encoding="UTF-8"?>)"_s + u'\n' +
+      uR"(<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%2" viewBox="0 0 %1 %2" font-family="DejaVu Sans, sans-serif" font-size="12">)"_s
+          .arg(kWidth)
+          .arg(height) +
+      u'\n';
+  svg += uR"(<rect width="100%" height="100%" fill="white"/>)"_s + u'\n';
+  for (size_t i = 0; i < charts.size(); ++i)
+    svg += uR"svg(<g transform="translate(0,%1)">)svg"_s.arg(kHeight * static_cast<int64_t>(i)) +
+           u'\n' + ChartSvg(charts[i]) + u"</g>\n"_s;
   svg += u"</svg>\n"_s;
   return svg;
 }

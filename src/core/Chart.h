@@ -27,6 +27,10 @@ struct TChartModel {
   std::vector<uint32_t> BarColors;
 };
 
+// A report's charts: one for most reports; the first/last report has one per ball, the
+// intervals one per interval, the slices one per slice shown.
+using TCharts = std::vector<TChartModel>;
+
 // The colours of the classes of balls.
 inline constexpr uint32_t kChartHot = 0xD62728, kChartWarm = 0xFF9F1C, kChartCold = 0x1F5FBF;
 
@@ -41,6 +45,7 @@ TChartModel SeriesChart(const QString& title, int nextTira, const iArray& newest
 TChartModel DrawValueChart(const TLottery& lottery, const QString& title, int nextTira, int history,
                            const std::function<int(iArray balls)>& value);
 
-// A standalone SVG picture: the series above (a polyline, the marked point red), the bars
-// below (the marked bar red), the title on top.
-QString RenderChartSvg(const TChartModel& chart);
+// A standalone SVG picture: per chart the title on top, the series (a polyline, the marked
+// point red), the bars below (the marked bar red); several charts stand one under another.
+QString RenderChartSvg(const TCharts& charts);
+inline QString RenderChartSvg(const TChartModel& chart) { return RenderChartSvg(TCharts{chart}); }

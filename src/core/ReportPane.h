@@ -11,6 +11,7 @@
 #include "CommonFunctions.h"
 
 struct TChartModel;
+using TCharts = std::vector<TChartModel>;
 
 // A colour as 0xRRGGBB. Black (0) means "leave the text colour" in HighlightSpan.
 using TColor = uint32_t;
@@ -73,8 +74,8 @@ public:
   QString Text() const;
   QStringList Texts() const;
 
-  // The chart the report produced beside its lines (Chart.h), or none.
-  std::shared_ptr<const TChartModel> Chart;
+  // The charts the report produced beside its lines (Chart.h), or none.
+  std::shared_ptr<const TCharts> Charts;
 
 private:
   std::vector<TPaneLine> m_lines;

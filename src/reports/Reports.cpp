@@ -5,23 +5,26 @@
 namespace {
 
 constexpr auto kReports = std::to_array<TReportDef>({
-    {u"hot-cold", u"hot, warm and cold balls of a draw and of its history", true},
-    {u"even", u"even balls per draw: recent draws, series, frequency and Markov tables", true},
+    {u"hot-cold", u"hot, warm and cold balls of a draw and of its history", true, true},
+    {u"even", u"even balls per draw: recent draws, series, frequency and Markov tables", true,
+     true},
     {u"consecutive",
      u"pairs of neighbouring balls per draw: recent draws, series, frequency and Markov tables",
-     true},
+     true, true},
     {u"first-last", u"the smallest and the largest ball per draw: series and frequency tables",
+     true, true},
+    {u"sum", u"the sum of the balls per draw: recent draws, series and frequency table", true,
      true},
-    {u"sum", u"the sum of the balls per draw: recent draws, series and frequency table", true},
     {u"sum-for-bets",
-     u"whether each draw's sum stayed at or below (or reached) a level, as 1 and 0", true},
+     u"whether each draw's sum stayed at or below (or reached) a level, as 1 and 0", true, true},
     {u"differences", u"gaps between neighbouring balls, their zones and difference WinCodes", true},
-    {u"repeats", u"balls of each draw repeated from a group of earlier draws (Win.Total)", true},
-    {u"range", u"frequency and Markov tables of any series you type", false},
+    {u"repeats", u"balls of each draw repeated from a group of earlier draws (Win.Total)", true,
+     true},
+    {u"range", u"frequency and Markov tables of any series you type", false, true},
     {u"intervals", u"balls of each draw in up to twelve sets of balls: Win histories and tables",
-     true},
+     true, true},
     {u"slices", u"balls of each draw in every run of S consecutive balls: Win histories and tables",
-     true},
+     true, true},
     {u"total-win", u"draw by draw, the Wins of every slice, sorted", true},
     {u"triplets", u"the close triples of one draw: three balls with gaps of at most 10", true},
     {u"map", u"the draws map: the 20 draws before T and the 10 from T on, ball by ball", true},
@@ -96,16 +99,22 @@ void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPa
       params);
 }
 
-std::optional<TChartModel> ReportChart(const TLottery* lottery, const TReportParams& params) {
-  if (const auto* range = std::get_if<TRangeStatParams>(&params)) return RangeStatChart(*range);
-  if (lottery == nullptr) return std::nullopt;
-  if (const auto* hot = std::get_if<THotWarmColdParams>(&params))
-    return HotWarmColdChart(*lottery, *hot);
-  if (const auto* even = std::get_if<TEvenParams>(&params)) return EvenChart(*lottery, *even);
-  if (const auto* pairs = std::get_if<TConsecutiveParams>(&params))
-    return ConsecutiveChart(*lottery, *pairs);
-  if (const auto* sum = std::get_if<TSumParams>(&params)) return SumChart(*lottery, *sum);
-  if (const auto* bets = std::get_if<TSumForBetsParams>(&params))
-    return SumForBetsChart(*lottery, *bets);
-  return std::nullopt;
+TCharts ReportCharts(const TLottery* lottery, const TReportParams& params) {
+  if (const auto* range = std::get_if<TRangeStatParams>(&params)) return {RangeStatChart(*range)};
+  if (lottery == nullptr) return {};
+  const TLottery& l = *lottery;
+  return std::visit(
+      TOverloaded{
+          [&](const THotWarmColdParams& p) { return TCharts{HotWarmColdChart(l, p)}; },
+          [&](const TEvenParams& p) { return TCharts{EvenChart(l, p)}; },
+          [&](const TConsecutiveParams& p) { return TCharts{ConsecutiveChart(l, p)}; },
+          [&](const TFirstLastBallParams& p) { return FirstLastBallCharts(l, p); },
+          [&](const TSumParams& p) { return TCharts{SumChart(l, p)}; },
+          [&](const TSumForBetsParams& p) { return TCharts{SumForBetsChart(l, p)}; },
+          [&](const TRepeatsParams& p) { return TCharts{RepeatsChart(l, p)}; },
+          [&](const TIntervalsParams& p) { return IntervalsCharts(l, p); },
+          [&](const TSliceParams& p) { return SliceCharts(l, p); },
+          [](const auto&) { return TCharts{}; },
+      },
+      params);
 }

@@ -39,6 +39,7 @@ struct TReportDef {
   const char16_t* Name;     // as lotrix-cli names it: "hot-cold"
   const char16_t* Summary;  // one line for the help
   bool NeedsLottery;        // false: the report reads a typed series, not a draws file
+  bool Charted = false;     // it has charts beside its text (ReportCharts)
 };
 
 // Every report, in the order of the variant's alternatives.
@@ -53,5 +54,5 @@ const TReportDef& ReportOf(const TReportParams& params);
 void WriteReport(const TLottery* lottery, const TReportParams& params, TReportPane& pane,
                  THost* host = nullptr);
 
-// The chart beside the report these parameters are for, when it has one.
-std::optional<TChartModel> ReportChart(const TLottery* lottery, const TReportParams& params);
+// The charts beside the report these parameters are for; none for most reports.
+TCharts ReportCharts(const TLottery* lottery, const TReportParams& params);

@@ -61,8 +61,8 @@ TPaneJob ReportJob(const TLottery* lottery, TReportParams params) {
   // runs (opening, saving and the language switch are refused until the work has ended).
   return [lottery, params = std::move(params)](THost& host, TReportPane& pane) {
     WriteReport(lottery, params, pane, &host);
-    if (std::optional<TChartModel> chart = ReportChart(lottery, params))
-      pane.Chart = std::make_shared<const TChartModel>(std::move(*chart));
+    if (TCharts charts = ReportCharts(lottery, params); !charts.empty())
+      pane.Charts = std::make_shared<const TCharts>(std::move(charts));
   };
 }
 

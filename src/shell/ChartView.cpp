@@ -5,8 +5,10 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QSignalBlocker>
 #include <QStackedBarSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -53,15 +55,43 @@ void WholeNumberTicks(QValueAxis* axis) {
 
 TChartView::TChartView(QWidget* parent) : QWidget(parent) {
   setObjectName(u"ChartShowResult"_s);
+  cbChartPart = new QComboBox(this);
+  cbChartPart->setObjectName(u"cbChartPart"_s);
+  cbChartPart->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  cbChartPart->hide();
+  connect(cbChartPart, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index >= 0 && static_cast<size_t>(index) < m_charts.size())
+      Draw(m_charts[static_cast<size_t>(index)]);
+  });
   SeriesView = MakeView(this, u"ChartSeries"_s);
   BarsView = MakeView(this, u"ChartBars"_s);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(cbChartPart, 0, Qt::AlignLeft);
   layout->addWidget(SeriesView);
   layout->addWidget(BarsView);
 }
 
-void TChartView::SetChart(const TChartModel& model) {
+void TChartView::SetCharts(const TCharts& charts) {
+  m_charts = charts;
+  QStringList titles;
+  for (const TChartModel& chart : charts) titles.append(chart.Title);
+  QStringList shown;
+  for (int i = 0; i < cbChartPart->count(); ++i) shown.append(cbChartPart->itemText(i));
+  if (titles != shown) {
+    const QSignalBlocker quiet(cbChartPart);
+    const QString chosen = cbChartPart->currentText();
+    cbChartPart->clear();
+    cbChartPart->addItems(titles);
+    cbChartPart->setCurrentIndex(std::max(0, static_cast<int>(titles.indexOf(chosen))));
+  }
+  cbChartPart->setVisible(charts.size() > 1);
+  const int index = cbChartPart->currentIndex();
+  if (index >= 0 && static_cast<size_t>(index) < charts.size())
+    Draw(charts[static_cast<size_t>(index)]);
+}
+
+void TChartView::Draw(const TChartModel& model) {
   SeriesView->setVisible(!model.Values.empty());  // per-ball bars have no series
   BarsView->setVisible(!model.Bars.empty());      // the backtest has no bars
   QChart* series = Renew(SeriesView, model.Title);

@@ -513,7 +513,7 @@ bool TController::RunReport(TPaneJob job, QWidget* panel,
                                           5000);
         if (!result.Cancelled) {
           m_form.PanelShowResult->ShowDocument(std::move(result.Document));
-          m_form.PanelShowResult->ShowChart(result.Pane.Chart);
+          m_form.PanelShowResult->ShowCharts(result.Pane.Charts);
         }
       },
       panel, std::move(clipboard), m_host.DecimalSeparator());

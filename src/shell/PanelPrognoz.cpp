@@ -193,7 +193,7 @@ TPaneJob TPanelPrognoz::BacktestJob(const TPanelContext& context) const {
     TBacktest backtest(*lottery, params);
     if (!backtest.Run(&host)) return;
     WriteBacktestReport(backtest.Result(), language, separator, pane);
-    pane.Chart = std::make_shared<const TChartModel>(BacktestChart(backtest.Result()));
+    pane.Charts = std::make_shared<const TCharts>(TCharts{BacktestChart(backtest.Result())});
   };
 }
 

@@ -44,15 +44,15 @@ TPanelShowResult::TPanelShowResult(QWidget* parent) : QFrame(parent) {
   hide();
 }
 
-void TPanelShowResult::ShowChart(std::shared_ptr<const TChartModel> chart) {
-  m_chart = std::move(chart);
-  if (m_chart) ChartShowResult->SetChart(*m_chart);
+void TPanelShowResult::ShowCharts(std::shared_ptr<const TCharts> charts) {
+  m_charts = std::move(charts);
+  if (m_charts) ChartShowResult->SetCharts(*m_charts);
   UpdateChart();
 }
 
 void TPanelShowResult::UpdateChart() {
-  cbShowChart->setVisible(m_chart != nullptr);
-  ChartShowResult->setVisible(m_chart != nullptr && cbShowChart->isChecked());
+  cbShowChart->setVisible(m_charts != nullptr);
+  ChartShowResult->setVisible(m_charts != nullptr && cbShowChart->isChecked());
 }
 
 void TPanelShowResult::ShowDocument(std::unique_ptr<QTextDocument> document) {
@@ -72,7 +72,7 @@ void TPanelShowResult::ShowPane(const TReportPane& pane) { ShowDocument(BuildPan
 
 void TPanelShowResult::Clear() {
   RichEditShowResult->clear();
-  ShowChart(nullptr);  // the chart goes with its report
+  ShowCharts(nullptr);  // the charts go with their report
 }
 
 QString TPanelShowResult::Text() const { return RichEditShowResult->toPlainText(); }

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QTextDocument;
@@ -12,6 +13,7 @@ class QTextEdit;
 class TChartView;
 class TReportPane;
 struct TChartModel;
+using TCharts = std::vector<TChartModel>;
 
 class TPanelShowResult : public QFrame {
   Q_OBJECT
@@ -25,9 +27,9 @@ public:
   void ShowPane(const TReportPane& pane);
   void Clear();
   QString Text() const;
-  // The chart of the report shown (none: the chart box and view are hidden). "График
-  // (Chart)" shows it beside the text.
-  void ShowChart(std::shared_ptr<const TChartModel> chart);
+  // The charts of the report shown (none: the chart box and view are hidden). "График
+  // (Chart)" shows them beside the text.
+  void ShowCharts(std::shared_ptr<const TCharts> charts);
 
   QTextEdit* RichEditShowResult;
   QCheckBox* cbShowChart;
@@ -35,5 +37,5 @@ public:
 
 private:
   void UpdateChart();
-  std::shared_ptr<const TChartModel> m_chart;
+  std::shared_ptr<const TCharts> m_charts;
 };

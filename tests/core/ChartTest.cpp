@@ -5,7 +5,10 @@
 #include "analyses/EvenSleepy.h"
 #include "analyses/FirstLastSum.h"
 #include "analyses/HotColdReport.h"
+#include "analyses/Intervals.h"
 #include "analyses/RangeStat.h"
+#include "analyses/Repeats.h"
+#include "analyses/Slice.h"
 #include "core/Chart.h"
 #include "stats/HotWarmCold.h"
 
@@ -58,6 +61,82 @@ TEST(Chart, TheChartsFollowTheirReportsSeries) {
   EXPECT_EQ(longest.Values.front(), 0);
 }
 
+namespace {
+
+// The numbers of the first pane line starting with `head`, after it; empty when none does.
+iArray ListedAfter(const TReportPane& pane, const QString& head, int from = 0) {
+  for (int i = from; i < pane.LineCount(); ++i)
+    if (pane.Line(i).startsWith(head)) return ExtractNumbers(pane.Line(i).mid(head.size()));
+  return {};
+}
+
+// A chart's series newest first, without the analysed draw: as a report lists its history.
+iArray HistoryNewestFirst(const TChartModel& chart) {
+  iArray history;
+  const size_t n = chart.Values.size() - (chart.MarkedValue >= 0 ? 1 : 0);
+  for (size_t i = n; i-- > 0;) history.push_back(static_cast<int32_t>(chart.Values[i]));
+  return history;
+}
+
+}  // namespace
+
+TEST(Chart, OneChartPerBallPerIntervalAndPerSlice) {
+  const TLottery lottery = LoadExample(u"5x36 sample.txt"_s);  // draw 400: 2 7 4 23 30
+  TReportPane pane;
+  const TCharts ends = FirstLastBallCharts(lottery, {400, 30});
+  ASSERT_EQ(ends.size(), 2u);
+  EXPECT_EQ(ends[0].Title, u"Первый Шар (First Ball)"_s);
+  EXPECT_EQ(ends[1].Title, u"Последний Шар (Last Ball)"_s);
+  EXPECT_EQ(ends[0].Values.back(), 2);
+  EXPECT_EQ(ends[1].Values.back(), 30);
+  EXPECT_EQ(ends[1].MarkedValue, 30);
+  ShowFirstLastBallReport(lottery, {400, 30}, pane);
+  EXPECT_EQ(HistoryNewestFirst(ends[0]), ListedAfter(pane, u"Первый Шар (First Ball):"_s));
+  EXPECT_EQ(HistoryNewestFirst(ends[1]), ListedAfter(pane, u"Последний Шар (Last Ball):"_s));
+
+  const TRepeatsParams repeats{.NextTira = 400, .History = 40, .Count = 2, .Otstup = 3};
+  const TChartModel wins = RepeatsChart(lottery, repeats);
+  ShowRepeatsReport(lottery, repeats, pane);
+  int indent = 0;  // the Win series follows the line naming the indent
+  while (indent < pane.LineCount() && !pane.Line(indent).contains(u"Отступ (Indent)"_s)) ++indent;
+  EXPECT_EQ(HistoryNewestFirst(wins), ListedAfter(pane, u"Повторы:"_s, indent + 1));
+  EXPECT_EQ(wins.Values.back(), RepeatsOf(lottery, 400, 2, 3).Win);
+  EXPECT_EQ(wins.MarkedValue, 40);
+  // A draw past the next one clamps to it, as in the report: nothing known, nothing marked.
+  const TChartModel next = RepeatsChart(lottery, {.NextTira = 9999});
+  EXPECT_EQ(next.Draws.back(), lottery.NewTira - 1);
+  EXPECT_EQ(next.MarkedValue, -1);
+
+  TIntervalsParams intervals{.NextTira = 401, .History = 25};
+  intervals.Texts[0] = u"1 .. 10"_s;
+  intervals.Texts[2] = u"20 25 30"_s;
+  intervals.Texts[5] = u"90"_s;  // no ball of 5 of 36: neither listed nor charted
+  const TCharts sets = IntervalsCharts(lottery, intervals);
+  ASSERT_EQ(sets.size(), 2u);
+  EXPECT_EQ(sets[1].Title, u"Интервал (Interval)  3"_s);
+  EXPECT_EQ(sets[1].MarkedValue, -1);  // draw 401 is not drawn
+  ShowIntervalsReport(lottery, intervals, pane);
+  EXPECT_EQ(HistoryNewestFirst(sets[0]), ListedAfter(pane, u"Интервал (Interval)  1:"_s));
+  EXPECT_EQ(HistoryNewestFirst(sets[1]), ListedAfter(pane, u"Интервал (Interval)  3:"_s));
+
+  const TSliceParams slices{.NextTira = 400, .History = 30, .Size = 5, .MaxSkip = 8};
+  const TCharts shown = SliceCharts(lottery, slices);
+  ShowSlices(lottery, slices, pane);
+  int blocks = 0;  // the charts are the slices the report shows, in its order
+  for (int i = 0; i < pane.LineCount(); ++i)
+    if (pane.Line(i).startsWith(u"Срез (Slice) #"_s) && pane.Line(i + 1).startsWith(u"Win"_s)) {
+      ASSERT_LT(static_cast<size_t>(blocks), shown.size());
+      const QString name = pane.Line(i).left(16);
+      EXPECT_EQ(shown[static_cast<size_t>(blocks)].Title, name);
+      EXPECT_EQ(HistoryNewestFirst(shown[static_cast<size_t>(blocks)]),
+                ListedAfter(pane, name + u':', i + 2));
+      ++blocks;
+    }
+  EXPECT_EQ(static_cast<size_t>(blocks), shown.size());
+  EXPECT_GT(blocks, 0);
+  EXPECT_LT(blocks, 36);  // the skip test left some out
+}
+
 TEST(Chart, TheSvgMarksTheAnalysedValueInRed) {
   const QString svg = RenderChartSvg(SeriesChart(u"Sum <of> balls"_s, 10, {3, 1, 2, 2}, 2));
   EXPECT_TRUE(svg.startsWith(u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg "_s));
@@ -68,6 +147,12 @@ TEST(Chart, TheSvgMarksTheAnalysedValueInRed) {
   const QString unmarked = RenderChartSvg(SeriesChart(u"x"_s, 3, {1, 2}, std::nullopt));
   EXPECT_EQ(unmarked.count(u"#ff0000"_s), 0);
   EXPECT_TRUE(RenderChartSvg(TChartModel{}).endsWith(u"</svg>\n"_s));  // empty: no fault
+  // Several charts stand one under another, each in its frame.
+  const QString two = RenderChartSvg(
+      TCharts{SeriesChart(u"a"_s, 3, {1, 2}, 2), SeriesChart(u"b"_s, 3, {1, 2}, std::nullopt)});
+  EXPECT_TRUE(two.contains(u"height=\"1040\""_s));
+  EXPECT_TRUE(two.contains(u"<g transform=\"translate(0,520)\">"_s));
+  EXPECT_EQ(two.count(u"<circle"_s), 1);
 }
 
 TEST(Chart, SumForBetsAndATypedSeries) {

@@ -283,8 +283,23 @@ TEST(ReportSvg, TheChartOfAOneNumberReport) {
   const QByteArray text = file.readAll();
   EXPECT_TRUE(text.startsWith("<?xml"));
   EXPECT_EQ(text.count("fill=\"#ff0000\""), 2);
+  file.close();
   const TCliRun none = RunCli({u"report"_s, u"map"_s, Example(u"5x36 sample.txt"_s), u"--format"_s,
                                u"svg"_s, u"--output"_s, svg});
   EXPECT_EQ(none.Code, 2);
   EXPECT_TRUE(none.Err.contains(u"has no chart"_s));
+  EXPECT_TRUE(none.Err.contains(u"first-last, sum"_s));  // the reports that have one
+  // One chart per slice shown, one under another; intervals that hold no ball give none.
+  const TCliRun slices =
+      RunCli({u"report"_s, u"slices"_s, Example(u"5x36 sample.txt"_s), u"--draw"_s, u"400"_s,
+              u"--format"_s, u"svg"_s, u"--output"_s, svg});
+  ASSERT_EQ(slices.Code, 0) << slices.Err.toStdString();
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().count("<g transform="), 36);
+  file.close();
+  const TCliRun empty =
+      RunCli({u"report"_s, u"intervals"_s, Example(u"5x36 sample.txt"_s), u"--interval"_s, u"90"_s,
+              u"--format"_s, u"svg"_s, u"--output"_s, svg});
+  EXPECT_EQ(empty.Code, 1);
+  EXPECT_TRUE(empty.Err.contains(u"nothing to chart"_s));
 }

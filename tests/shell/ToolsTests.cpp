@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -24,6 +25,7 @@
 #include "shell/PanelPools.h"
 #include "shell/PanelPrognoz.h"
 #include "shell/PanelShowResult.h"
+#include "shell/PanelSlice.h"
 
 using namespace Qt::StringLiterals;
 
@@ -313,6 +315,34 @@ void TToolsTest::theChartFollowsTheAnalysedDraw() {
   auto* classes = qobject_cast<QStackedBarSeries*>(bars.value(0));
   QVERIFY(classes != nullptr);
   QVERIFY(classes->count() >= 2 && classes->count() <= 3);
+
+  // The slices have a chart each, offered in a list; the chosen one stays chosen when the
+  // report runs again for another draw (its button runs it, as the text).
+  app.Trigger(u"menuSlice"_s);
+  QPushButton* show = app.form->Panel<TPanelSlice>()->btnSliceShow;
+  QTest::mouseClick(show, Qt::LeftButton);
+  app.Settle();
+  QComboBox* parts = result->ChartShowResult->cbChartPart;
+  QVERIFY(parts->isVisible());
+  QCOMPARE(parts->count(), 36);  // no skip test: every slice of 5 of 36
+  parts->setCurrentIndex(5);
+  QCOMPARE(result->ChartShowResult->SeriesView->chart()->title(), u"Срез (Slice) #06"_s);
+  app.form->PanelMain->seNextTira->setValue(399);
+  QTest::mouseClick(show, Qt::LeftButton);
+  app.Settle();
+  QCOMPARE(parts->currentIndex(), 5);
+  QCOMPARE(result->ChartShowResult->SeriesView->chart()->title(), u"Срез (Slice) #06"_s);
+  line = qobject_cast<QLineSeries*>(series().value(0));
+  QCOMPARE(line->at(line->count() - 1).x(), 399.0);
+
+  app.Trigger(u"menuFirstBall"_s);  // two charts: the first ball and the last
+  app.Settle();
+  QCOMPARE(parts->count(), 2);
+  QCOMPARE(parts->currentIndex(), 0);
+  QCOMPARE(result->ChartShowResult->SeriesView->chart()->title(), u"Первый Шар (First Ball)"_s);
+  app.Trigger(u"menuEven"_s);  // one chart: no list
+  app.Settle();
+  QVERIFY(!parts->isVisible());
 
   app.Trigger(u"menuTiraMap"_s);  // a report without a chart hides it
   app.Settle();
