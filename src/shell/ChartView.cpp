@@ -1,11 +1,12 @@
 #include "ChartView.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QSignalBlocker>
@@ -29,26 +30,57 @@ QChartView* MakeView(QWidget* parent, const QString& name) {
   return view;
 }
 
-// A new chart for the view (the old one goes with it).
+// A new chart for the view (the old one goes with it). Small fonts and margins: the chart
+// shares the pane with the report's text and must stay legible at 800 × 600.
 QChart* Renew(QChartView* view, const QString& title) {
   auto* chart = new QChart();
   chart->legend()->hide();
   chart->setTitle(title);
+  QFont font = chart->titleFont();
+  font.setPointSizeF(std::max(7.0, font.pointSizeF() * 0.8));
+  chart->setTitleFont(font);
+  chart->setMargins(QMargins(2, 2, 2, 2));
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->setBackgroundRoundness(0);
   QChart* old = view->chart();
   view->setChart(chart);
   delete old;
   return chart;
 }
 
+void SmallLabels(QAbstractAxis* axis) {
+  QFont font = axis->labelsFont();
+  font.setPointSizeF(7.5);
+  axis->setLabelsFont(font);
+}
+
 // Draws and values are whole numbers: ticks on whole numbers, about eight of them.
 void WholeNumberTicks(QValueAxis* axis) {
   if (axis == nullptr) return;
+  SmallLabels(axis);
   const double low = std::floor(axis->min()), high = std::ceil(axis->max());
   axis->setRange(low, std::max(high, low + 1));
   axis->setTickType(QValueAxis::TicksDynamic);
   axis->setTickAnchor(low);
-  axis->setTickInterval(std::max(1.0, std::ceil((high - low) / 8)));
+  // About eight along the draws, four up the values (the chart is wider than high).
+  const double ticks = axis->orientation() == Qt::Horizontal ? 8 : 4;
+  axis->setTickInterval(std::max(1.0, std::ceil((high - low) / ticks)));
   axis->setLabelFormat(u"%d"_s);
+}
+
+// The values under the bars (bar i stands at i): every one when they are few, else every
+// k-th, so that the labels never overlap or elide in a small window.
+QAbstractAxis* BarValueAxis(const std::vector<int64_t>& values, QChart* chart) {
+  constexpr size_t kMostLabels = 12;
+  auto* axis = new QCategoryAxis(chart);
+  const size_t step = std::max<size_t>(1, (values.size() + kMostLabels - 1) / kMostLabels);
+  for (size_t i = 0; i < values.size(); i += step)
+    axis->append(QString::number(values[i]), static_cast<qreal>(i));
+  axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  axis->setRange(-0.5, static_cast<qreal>(values.size()) - 0.5);
+  axis->setGridLineVisible(false);
+  SmallLabels(axis);
+  return axis;
 }
 
 }  // namespace
@@ -115,8 +147,6 @@ void TChartView::Draw(const TChartModel& model) {
   for (QAbstractAxis* axis : series->axes()) WholeNumberTicks(qobject_cast<QValueAxis*>(axis));
 
   QChart* bars = Renew(BarsView, model.Values.empty() ? model.Title : QString());
-  QStringList categories;
-  for (const int64_t value : model.BarValues) categories.append(QString::number(value));
   QAbstractBarSeries* barSeries = nullptr;
   if (model.BarColors.empty()) {
     auto* set = new QBarSet(QString(), bars);
@@ -144,8 +174,7 @@ void TChartView::Draw(const TChartModel& model) {
     barSeries = classes;
   }
   bars->addSeries(barSeries);
-  auto* axisX = new QBarCategoryAxis(bars);
-  axisX->append(categories);
+  QAbstractAxis* axisX = BarValueAxis(model.BarValues, bars);
   bars->addAxis(axisX, Qt::AlignBottom);
   barSeries->attachAxis(axisX);
   auto* axisY = new QValueAxis(bars);
@@ -154,6 +183,8 @@ void TChartView::Draw(const TChartModel& model) {
           ? 1
           : std::max<int64_t>(1, *std::max_element(model.Bars.begin(), model.Bars.end()));
   axisY->setRange(0, static_cast<qreal>(tallest));
+  axisY->applyNiceNumbers();  // ticks on round counts
+  SmallLabels(axisY);
   axisY->setLabelFormat(u"%d"_s);
   bars->addAxis(axisY, Qt::AlignLeft);
   barSeries->attachAxis(axisY);

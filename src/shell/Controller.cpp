@@ -508,7 +508,7 @@ bool TController::RunReport(TPaneJob job, QWidget* panel,
         for (const QString& message : result.Messages) m_host.ShowMessage(message);
         if (result.ClipboardWritten) m_host.SetClipboardText(result.ClipboardOut);
         if (finished) finished(result.Cancelled);
-        if (result.Cancelled)
+        if (result.Cancelled && !m_refreshPending)  // a run superseded by a newer one is no news
           m_form.statusBar()->showMessage(IsRussian(m_language) ? u"Отменено."_s : u"Cancelled."_s,
                                           5000);
         if (!result.Cancelled) {

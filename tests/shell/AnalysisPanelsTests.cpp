@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -510,6 +511,7 @@ void TAnalysisPanelsTest::changesDuringAReportGiveOneRerunWithTheLastValues() {
   panel->checkHotColdWinCode->setChecked(true);
   VerifyPaneShows(app, aaHotCold);
   QCOMPARE(PaneLine(app, 10).size(), 28 + 12 * 7);
+  QCOMPARE(app.form->statusBar()->currentMessage(), QString());  // superseded, not cancelled
   // Menu commands are refused while a report runs (the pane has one writer).
   panel->seHotColdHistory->setValue(9999);
   app.Trigger(u"menuEven"_s);

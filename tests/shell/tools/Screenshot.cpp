@@ -5,6 +5,8 @@
 //   800x600
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/lotrix_screenshot out.png menuSkips
 //   1280x800 4000 btnSkipsRefresh   (the analysed draw, then a button of the panel)
+//   xvfb-run -s "-screen 0 1280x800x24" build/tests/lotrix_screenshot out.png menuSlice
+//   1280x800 4000 btnSliceShow,cbShowChart rus   (buttons in turn; the language)
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -33,7 +35,8 @@ int main(int argc, char** argv) {
   const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"screenshot.png"_s;
   const QString example = TController::ExamplesDir() + u"/6x49 canada lotto.txt"_s;
   TSettings settings;
-  settings.WriteSetting(QString::fromUtf16(kSettingLanguage), u"eng"_s);
+  settings.WriteSetting(QString::fromUtf16(kSettingLanguage),
+                        argc > 6 ? QString::fromLocal8Bit(argv[6]) : u"eng"_s);
   settings.WriteSetting(QString::fromUtf16(kSettingReopen[0]), example);
 
   TScriptedHost host;
@@ -57,11 +60,15 @@ int main(int argc, char** argv) {
     form.setGeometry(0, 0, size.value(0).toInt(), size.value(1).toInt());
   }
   form.findChild<QAction*>(command)->trigger();
-  // Then, optionally, the analysed draw and a button of the panel: 4000 btnSkipsRefresh.
+  // Then, optionally, the analysed draw and buttons of the panel, each after the work of the
+  // one before: 4000 btnSkipsRefresh.
   if (argc > 5) {
     form.PanelMain->seNextTira->setValue(QString::fromLocal8Bit(argv[4]).toInt());
-    if (auto* button = form.findChild<QAbstractButton*>(QString::fromLocal8Bit(argv[5])))
-      button->click();
+    for (const QString& name : QString::fromLocal8Bit(argv[5]).split(u',')) {
+      form.Controller().Work().WaitForFinished();
+      QApplication::processEvents();
+      if (auto* button = form.findChild<QAbstractButton*>(name)) button->click();
+    }
   }
   if (command == u"menuRangeStat"_s) {
     TPanelRangeStat* panel = form.Panel<TPanelRangeStat>();
