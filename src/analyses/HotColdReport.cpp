@@ -166,6 +166,9 @@ void ShowHotWarmColdReport(const TLottery& lottery, const THotWarmColdParams& pa
 TChartModel HotWarmColdChart(const TLottery& lottery, const THotWarmColdParams& params) {
   TChartModel chart;
   chart.Title = u"Горячие / Теплые / Холодные (Hot / Warm / Cold)"_s;
+  chart.Legend = {{kChartHot, u"Горячие (Hot)"_s},
+                  {kChartWarm, u"Теплые (Warm)"_s},
+                  {kChartCold, u"Холодные (Cold)"_s}};
   const int t = params.NextTira;
   const THotWarmCold classes = ClassifyHotWarmCold(lottery, t);
   const int window = HotLongWindow(HotWindow(lottery.BallsInDraw, lottery.MaxBall));

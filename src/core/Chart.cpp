@@ -49,6 +49,8 @@ QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
 
 QString Number(double value) { return QString::number(value, 'f', 1); }
 
+QString Hex(uint32_t color) { return u"#%1"_s.arg(color, 6, 16, QLatin1Char('0')); }
+
 constexpr int kWidth = 900, kHeight = 520, kLeft = 50, kRight = 20;
 constexpr int kSeriesTop = 40, kSeriesBottom = 250, kBarsTop = 290, kBarsBottom = 490;
 
@@ -100,13 +102,16 @@ QString ChartSvg(const TChartModel& chart) {
     const int64_t tallest =
         std::max<int64_t>(1, *std::max_element(chart.Bars.begin(), chart.Bars.end()));
     const double slot = plotWidth / static_cast<double>(chart.Bars.size());
+    // Bars alone (per-ball counts) take the whole frame; every k-th value is labelled when
+    // more than 30 would run together.
+    const int top = chart.Values.empty() ? kSeriesTop : kBarsTop;
+    const size_t labelStep = std::max<size_t>(1, (chart.Bars.size() + 29) / 30);
     for (size_t i = 0; i < chart.Bars.size(); ++i) {
-      const double height = (kBarsBottom - kBarsTop) * static_cast<double>(chart.Bars[i]) /
-                            static_cast<double>(tallest);
+      const double height =
+          (kBarsBottom - top) * static_cast<double>(chart.Bars[i]) / static_cast<double>(tallest);
       const bool marked = static_cast<int>(i) == chart.MarkedBar;
-      const QString fill = i < chart.BarColors.size()
-                               ? u"#%1"_s.arg(chart.BarColors[i], 6, 16, QLatin1Char('0'))
-                               : (marked ? u"#ff0000"_s : u"#7f9fcf"_s);
+      const QString fill = i < chart.BarColors.size() ? Hex(chart.BarColors[i])
+                                                      : (marked ? u"#ff0000"_s : u"#7f9fcf"_s);
       svg += uR"(<rect x="%1" y="%2" width="%3" height="%4" fill="%5"/>)"_s
                  .arg(Number(kLeft + slot * static_cast<double>(i) + slot * 0.1))
                  .arg(Number(kBarsBottom - height))
@@ -114,12 +119,25 @@ QString ChartSvg(const TChartModel& chart) {
                  .arg(Number(height))
                  .arg(fill) +
              u'\n';
+      if (i % labelStep != 0) continue;
       svg += uR"(<text x="%1" y="%2" text-anchor="middle">%3</text>)"_s
                  .arg(Number(kLeft + slot * (static_cast<double>(i) + 0.5)))
                  .arg(kBarsBottom + 16)
                  .arg(chart.BarValues[i]) +
              u'\n';
     }
+  }
+  // The legend of the classes, top right.
+  const int keys = static_cast<int>(chart.Legend.size());
+  for (int k = 0; k < keys; ++k) {
+    const int x = kWidth - kRight - 140 * (keys - k);
+    svg +=
+        uR"(<rect x="%1" y="12" width="10" height="10" fill="%2"/><text x="%3" y="22">%4</text>)"_s
+            .arg(x)
+            .arg(Hex(chart.Legend[static_cast<size_t>(k)].Color))
+            .arg(x + 14)
+            .arg(Escaped(chart.Legend[static_cast<size_t>(k)].Name)) +
+        u'\n';
   }
   return svg;
 }

@@ -25,6 +25,12 @@ struct TChartModel {
   // Each bar's colour (0xRRGGBB) when the bars come in classes (hot, warm, cold); empty: one
   // colour, the marked bar red.
   std::vector<uint32_t> BarColors;
+  // What the classes' colours mean, for a legend.
+  struct TKey {
+    uint32_t Color;
+    QString Name;
+  };
+  std::vector<TKey> Legend;
 };
 
 // A report's charts: one for most reports; the first/last report has one per ball, the

@@ -160,11 +160,14 @@ void TChartView::Draw(const TChartModel& model) {
   } else {
     // One set per colour, stacked: each bar stands in the set of its class only.
     auto* classes = new QStackedBarSeries(bars);
-    std::vector<uint32_t> colors = model.BarColors;
-    std::sort(colors.begin(), colors.end());
-    colors.erase(std::unique(colors.begin(), colors.end()), colors.end());
-    for (const uint32_t color : colors) {
-      auto* set = new QBarSet(QString(), bars);
+    // The classes in the legend's order (hot, warm, cold), then any colour it does not name.
+    std::vector<TChartModel::TKey> keys = model.Legend;
+    for (const uint32_t color : model.BarColors)
+      if (std::none_of(keys.begin(), keys.end(),
+                       [color](const TChartModel::TKey& key) { return key.Color == color; }))
+        keys.push_back({color, QString()});
+    for (const auto& [color, name] : keys) {
+      auto* set = new QBarSet(name, bars);
       for (size_t i = 0; i < model.Bars.size(); ++i)
         set->append(model.BarColors[i] == color ? static_cast<qreal>(model.Bars[i]) : 0.0);
       set->setColor(QColor::fromRgb(color));
@@ -172,6 +175,13 @@ void TChartView::Draw(const TChartModel& model) {
       classes->append(set);
     }
     barSeries = classes;
+    if (!model.Legend.empty()) {
+      QFont font = bars->legend()->font();
+      font.setPointSizeF(7.5);
+      bars->legend()->setFont(font);
+      bars->legend()->setAlignment(Qt::AlignTop);
+      bars->legend()->show();
+    }
   }
   bars->addSeries(barSeries);
   QAbstractAxis* axisX = BarValueAxis(model.BarValues, bars);

@@ -198,4 +198,14 @@ TEST(Chart, HotWarmAndColdBallsByClass) {
   EXPECT_TRUE(svg.contains(u"fill=\"#d62728\""_s));
   EXPECT_TRUE(svg.contains(u"fill=\"#1f5fbf\""_s));
   EXPECT_FALSE(svg.contains(u"<polyline"_s));
+  // The legend names the classes, hot first; the bars alone fill the frame from its top.
+  ASSERT_EQ(chart.Legend.size(), 3u);
+  EXPECT_EQ(chart.Legend[0].Color, kChartHot);
+  EXPECT_EQ(chart.Legend[2].Name, u"Холодные (Cold)"_s);
+  EXPECT_TRUE(svg.contains(u">Теплые (Warm)</text>"_s));
+  EXPECT_TRUE(svg.contains(u"y=\"40.0\""_s));  // the tallest bar's top
+  // 80 balls: every third is labelled, so that the labels do not run together.
+  const TChartModel keno = HotWarmColdChart(LoadExample(u"20x80 hungary keno.txt"_s), {});
+  const QString kenoSvg = RenderChartSvg(keno);
+  EXPECT_EQ(kenoSvg.count(u"text-anchor=\"middle\""_s), 27);
 }
