@@ -29,6 +29,21 @@ QString Cell(const TRepeatsValue& value) {
   return PadRight(5, IntPadLeft(2, value.Win) + u'.' + QString::number(value.Total));
 }
 
+// The parameters within their bounds, T within the table.
+TRepeatsParams Clamped(const TLottery& lottery, TRepeatsParams params) {
+  params.NextTira = std::clamp(params.NextTira, lottery.FirstTira, lottery.NewTira);
+  params.History = std::clamp(params.History, kRepeatsHistoryMin, kRepeatsHistoryMax);
+  params.Count = std::clamp(params.Count, kRepeatsCountMin, kRepeatsCountMax);
+  params.Otstup = std::clamp(params.Otstup, kRepeatsOtstupMin, kRepeatsOtstupMax);
+  return params;
+}
+
+// Element 0 is draw T, element i draw T − i.
+TRepeatsSeries SeriesFromT(const TLottery& lottery, const TRepeatsParams& clamped) {
+  return RepeatsHistory(lottery, clamped.NextTira, clamped.History + 1, clamped.Count,
+                        clamped.Otstup);
+}
+
 }  // namespace
 
 TRepeatsValue RepeatsOf(const TLottery& lottery, int draw, int count, int otstup) {
@@ -97,25 +112,6 @@ TRepeatsSeries RepeatsHistory(const TLottery& lottery, int newest, int length, i
   }
   return series;
 }
-
-namespace {
-
-// The parameters within their bounds, T within the table.
-TRepeatsParams Clamped(const TLottery& lottery, TRepeatsParams params) {
-  params.NextTira = std::clamp(params.NextTira, lottery.FirstTira, lottery.NewTira);
-  params.History = std::clamp(params.History, kRepeatsHistoryMin, kRepeatsHistoryMax);
-  params.Count = std::clamp(params.Count, kRepeatsCountMin, kRepeatsCountMax);
-  params.Otstup = std::clamp(params.Otstup, kRepeatsOtstupMin, kRepeatsOtstupMax);
-  return params;
-}
-
-// Element 0 is draw T, element i draw T − i.
-TRepeatsSeries SeriesFromT(const TLottery& lottery, const TRepeatsParams& clamped) {
-  return RepeatsHistory(lottery, clamped.NextTira, clamped.History + 1, clamped.Count,
-                        clamped.Otstup);
-}
-
-}  // namespace
 
 TChartModel RepeatsChart(const TLottery& lottery, const TRepeatsParams& params) {
   const TRepeatsParams clamped = Clamped(lottery, params);
