@@ -30,9 +30,10 @@ public:
     return SaveAnswers.isEmpty() ? QString() : SaveAnswers.takeFirst();
   }
   QStringList SaveProposals;  // the proposed path of every save dialog that proposes one
+  QStringList SaveFilters;    // and the file types it offers
   QString AskSaveFileAs(const QString& proposedPath, const QString& filter) override {
-    (void)filter;
     SaveProposals.append(proposedPath);
+    SaveFilters.append(filter);
     return AskSaveFile();
   }
   QStringList OpenedDocuments;  // every OpenDocument path, in order

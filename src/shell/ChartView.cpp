@@ -6,11 +6,13 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCursor>
 #include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QSignalBlocker>
 #include <QStackedBarSeries>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -83,6 +85,21 @@ QAbstractAxis* BarValueAxis(const std::vector<int64_t>& values, QChart* chart) {
   return axis;
 }
 
+// The draw and value of the series nearest the pointer (the draws run up one by one).
+QString SeriesTip(const std::vector<int>& draws, const std::vector<int64_t>& values, double x) {
+  if (draws.empty()) return {};
+  const auto at = std::lower_bound(draws.begin(), draws.end(), static_cast<int>(std::lround(x)));
+  const size_t i = std::min<size_t>(static_cast<size_t>(at - draws.begin()), draws.size() - 1);
+  return u"Тираж (Draw) %1: %2"_s.arg(draws[i]).arg(values[i]);
+}
+
+void ShowTip(bool inside, const QString& text) {
+  if (inside && !text.isEmpty())
+    QToolTip::showText(QCursor::pos(), text);
+  else
+    QToolTip::hideText();
+}
+
 }  // namespace
 
 TChartView::TChartView(QWidget* parent) : QWidget(parent) {
@@ -131,6 +148,10 @@ void TChartView::Draw(const TChartModel& model) {
   for (size_t i = 0; i < model.Values.size(); ++i)
     line->append(model.Draws[i], static_cast<qreal>(model.Values[i]));
   series->addSeries(line);
+  connect(line, &QLineSeries::hovered, this,
+          [draws = model.Draws, values = model.Values](const QPointF& at, bool inside) {
+            ShowTip(inside, SeriesTip(draws, values, at.x()));
+          });
   std::vector<int> indices = model.HitValues;
   if (model.MarkedValue >= 0) indices.push_back(model.MarkedValue);
   if (!indices.empty()) {
@@ -184,6 +205,13 @@ void TChartView::Draw(const TChartModel& model) {
     }
   }
   bars->addSeries(barSeries);
+  connect(barSeries, &QAbstractBarSeries::hovered, this,
+          [values = model.BarValues, counts = model.Bars](bool inside, int index, QBarSet*) {
+            const auto i = static_cast<size_t>(index);
+            ShowTip(inside && i < values.size(),
+                    i < values.size() ? u"%1: %2 раз (times)"_s.arg(values[i]).arg(counts[i])
+                                      : QString());
+          });
   QAbstractAxis* axisX = BarValueAxis(model.BarValues, bars);
   bars->addAxis(axisX, Qt::AlignBottom);
   barSeries->attachAxis(axisX);

@@ -26,11 +26,13 @@ void TController::CmdSaveReport() {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString proposed = QDir(folder.isEmpty() ? QDir::homePath() : folder)
                                .filePath(m_lottery.Name + u" report.html"_s);
+  const TCharts charts = m_form.PanelShowResult->Charts();
   const QString path =
-      m_host.AskSaveFileAs(proposed, u"HTML (*.html *.htm);;Text (*.txt);;PDF (*.pdf)"_s);
+      m_host.AskSaveFileAs(proposed, u"HTML (*.html *.htm);;Text (*.txt);;PDF (*.pdf)"_s +
+                                         (charts.empty() ? QString() : u";;SVG (*.svg)"_s));
   if (path.isEmpty()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const TWriteOutcome outcome = SaveReport(*document, path, m_language);
+  const TWriteOutcome outcome = SaveReport(*document, charts, path, m_language);
   QApplication::restoreOverrideCursor();
   if (!outcome.Written)
     m_host.ShowMessage(ReportNotWrittenMessage(m_language, path, outcome.Reason));

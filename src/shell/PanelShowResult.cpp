@@ -50,6 +50,8 @@ void TPanelShowResult::ShowCharts(std::shared_ptr<const TCharts> charts) {
   UpdateChart();
 }
 
+TCharts TPanelShowResult::Charts() const { return m_charts ? *m_charts : TCharts(); }
+
 void TPanelShowResult::UpdateChart() {
   cbShowChart->setVisible(m_charts != nullptr);
   ChartShowResult->setVisible(m_charts != nullptr && cbShowChart->isChecked());

@@ -30,6 +30,8 @@ public:
   // The charts of the report shown (none: the chart box and view are hidden). "График
   // (Chart)" shows them beside the text.
   void ShowCharts(std::shared_ptr<const TCharts> charts);
+  // The charts of the report shown; none when it has no chart.
+  TCharts Charts() const;
 
   QTextEdit* RichEditShowResult;
   QCheckBox* cbShowChart;

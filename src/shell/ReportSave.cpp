@@ -16,16 +16,23 @@ TReportFormat ReportFormatOfPath(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix == u"pdf"_s) return TReportFormat::Pdf;
   if (suffix == u"txt"_s || suffix == u"text"_s) return TReportFormat::Text;
+  if (suffix == u"svg"_s) return TReportFormat::Svg;
   return TReportFormat::Html;
 }
 
-TWriteOutcome SaveReport(const QTextDocument& document, const QString& path,
+TWriteOutcome SaveReport(const QTextDocument& document, const TCharts& charts, const QString& path,
                          const QString& language) {
   switch (ReportFormatOfPath(path)) {
     case TReportFormat::Html:
       return WriteFileAtomically(path, document.toHtml().toUtf8());
     case TReportFormat::Text:
       return WriteFileAtomically(path, document.toPlainText().toUtf8());
+    case TReportFormat::Svg:
+      if (charts.empty())
+        return {false, IsRussian(language)
+                           ? u"У этого отчёта нет графика: сохраните его как HTML, текст или PDF."_s
+                           : u"This report has no chart: save it as HTML, text or PDF."_s};
+      return WriteFileAtomically(path, RenderChartSvg(charts).toUtf8());
     case TReportFormat::Pdf:
       break;
   }

@@ -1,22 +1,23 @@
 #pragma once
-// The report in the result pane saved as a file (HTML with its colours, plain text, or PDF)
-// or printed: File → "Save report as…" and "Print…".
+// The report in the result pane saved as a file (HTML with its colours, plain text, PDF, or
+// its charts as SVG) or printed: File → "Save report as…" and "Print…".
 
 #include <QString>
 
 #include "core/AtomicWrite.h"
+#include "core/Chart.h"
 
 class QTextDocument;
 
-enum class TReportFormat { Html, Text, Pdf };
+enum class TReportFormat { Html, Text, Pdf, Svg };
 
 // A PDF is laid out page by page; above this many lines it is refused (HTML and text go).
 constexpr int kMaxPdfReportLines = 100'000;
 
-// ".pdf" a PDF, ".txt" (or ".text") plain text, anything else HTML.
+// ".pdf" a PDF, ".txt" (or ".text") plain text, ".svg" the charts, anything else HTML.
 TReportFormat ReportFormatOfPath(const QString& path);
-// Writes the document in the path's format, atomically.
-TWriteOutcome SaveReport(const QTextDocument& document, const QString& path,
+// Writes the document (or, for ".svg", the report's charts) in the path's format, atomically.
+TWriteOutcome SaveReport(const QTextDocument& document, const TCharts& charts, const QString& path,
                          const QString& language);
 // The messages of the commands.
 QString NoReportMessage(const QString& language);

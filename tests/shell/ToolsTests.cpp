@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedBarSeries>
+#include <QToolTip>
 
 #include "ShellTestSupport.h"
 #include "core/Settings.h"
@@ -246,6 +247,23 @@ void TToolsTest::theReportIsSavedAndPrintedAsShown() {
   QVERIFY(page.contains(u"color:#0000ff"_s));  // the highlights keep their colours
   QVERIFY(read(pdf).startsWith("%PDF"));
   QCOMPARE(app.form->PanelShowResult->Text(), shown);  // the pane stays
+  // A report with a chart offers it as SVG; one without says it has none.
+  QVERIFY(app.host.SaveFilters.value(0).endsWith(u";;SVG (*.svg)"_s));
+  const QString svg = m_dir.filePath(u"even.svg"_s);
+  app.host.SaveAnswers = {svg};
+  app.Trigger(u"menuSaveReport"_s);
+  QVERIFY(read(svg).startsWith("<?xml"));
+  QVERIFY(QString::fromUtf8(read(svg)).contains(u"Четные (Even)"_s));
+  app.Trigger(u"menuDifference"_s);
+  app.Settle();
+  app.host.SaveAnswers = {m_dir.filePath(u"differences.svg"_s)};
+  app.Trigger(u"menuSaveReport"_s);
+  QVERIFY(!app.host.SaveFilters.constLast().contains(u"SVG"_s));
+  QVERIFY(app.host.Messages.constLast().startsWith(u"Отчёт не удалось записать в файл \""_s));
+  QVERIFY(app.host.Messages.constLast().endsWith(
+      u"У этого отчёта нет графика: сохраните его как HTML, текст или PDF."_s));
+  app.Trigger(u"menuEven"_s);
+  app.Settle();
 
   app.Trigger(u"menuPrint"_s);  // cancelled
   QCOMPARE(app.host.PrintDialogs, 1);
@@ -305,6 +323,15 @@ void TToolsTest::theChartFollowsTheAnalysedDraw() {
   line = qobject_cast<QLineSeries*>(series().value(0));
   QCOMPARE(line->count(), 101);
   QCOMPARE(line->at(100), QPointF(400, 3));
+  // The pointer over the series or a bar tells its draw and value, its value and count.
+  Q_EMIT line->hovered(QPointF(399.6, 2.2), true);
+  QCOMPARE(QToolTip::text(), u"Тираж (Draw) 400: 3"_s);
+  auto* frequency = qobject_cast<QAbstractBarSeries*>(
+      result->ChartShowResult->BarsView->chart()->series().value(0));
+  QVERIFY(frequency != nullptr);
+  Q_EMIT frequency->hovered(true, 0, frequency->barSets().value(0));
+  QVERIFY(QToolTip::text().endsWith(u" раз (times)"_s));
+  Q_EMIT frequency->hovered(false, 0, frequency->barSets().value(0));
 
   app.Trigger(u"menuHotCold"_s);  // per-ball bars by class, no series
   app.Settle();
