@@ -70,6 +70,14 @@ void WholeNumberTicks(QValueAxis* axis) {
   axis->setLabelFormat(u"%d"_s);
 }
 
+// The tick step of counts up to `top`: the smallest of 1, 2, 5 times a power of ten that
+// leaves at most four steps, so that the labels stay legible in a small window.
+double RoundStep(double top) {
+  for (double decade = 1;; decade *= 10)
+    for (const double times : {1.0, 2.0, 5.0})
+      if (top / (decade * times) <= 4) return decade * times;
+}
+
 // The values under the bars (bar i stands at i): every one when they are few, else every
 // k-th, so that the labels never overlap or elide in a small window.
 QAbstractAxis* BarValueAxis(const std::vector<int64_t>& values, QChart* chart) {
@@ -220,8 +228,11 @@ void TChartView::Draw(const TChartModel& model) {
       model.Bars.empty()
           ? 1
           : std::max<int64_t>(1, *std::max_element(model.Bars.begin(), model.Bars.end()));
-  axisY->setRange(0, static_cast<qreal>(tallest));
-  axisY->applyNiceNumbers();  // ticks on round counts
+  const double step = RoundStep(static_cast<double>(tallest));
+  axisY->setRange(0, std::ceil(static_cast<double>(tallest) / step) * step);
+  axisY->setTickType(QValueAxis::TicksDynamic);
+  axisY->setTickAnchor(0);
+  axisY->setTickInterval(step);
   SmallLabels(axisY);
   axisY->setLabelFormat(u"%d"_s);
   bars->addAxis(axisY, Qt::AlignLeft);
