@@ -246,6 +246,12 @@ int64_t BinomialCount(int n, int k) {
   return static_cast<int64_t>(result);
 }
 
+QString DecimalText(double value, int decimals, QChar separator) {
+  QString text = QString::number(value, 'f', decimals);
+  if (separator != u'.') text.replace(u'.', separator);
+  return text;
+}
+
 QString BinomialText(int n, int k) {
   if (k < 0 || n < 0 || k > n) return QStringLiteral("0");
   k = std::min(k, n - k);

@@ -44,6 +44,9 @@ iArray ExtractNumbers(QStringView text);
 iArray ExtractSignedNumbers(QStringView text);
 // Splits a text into lines at CR LF, LF or CR.
 QStringList SplitLines(QStringView text);
+// A fixed-point number with `decimals` digits after the user's decimal separator (Qt's
+// correctly rounded formatting, exact ties away from zero: 12.5 → "13").
+QString DecimalText(double value, int decimals, QChar separator);
 // Row i = ExtractNumbers(line i); rows without numbers are removed.
 iArray2D TextToRows(const QStringList& lines);
 // The same for the lines of a text, read in place; at most `limit` rows, *more (when given)

@@ -127,16 +127,6 @@ TBacktestSummary SummarizeBacktest(const std::vector<TBacktestDraw>& draws) {
   return summary;
 }
 
-namespace {
-
-QString Decimal(double value, int decimals, QChar separator) {
-  QString text = QString::number(value, 'f', decimals);
-  if (separator != u'.') text.replace(u'.', separator);
-  return text;
-}
-
-}  // namespace
-
 void WriteBacktestReport(const TBacktestResult& result, const QString& language,
                          QChar decimalSeparator, TReportPane& pane) {
   pane.Clear();
@@ -154,21 +144,22 @@ void WriteBacktestReport(const TBacktestResult& result, const QString& language,
   pane.AddLine(tr(u"Тиражей проверено:          "_s, u"Draws tested:               "_s) +
                QString::number(s.Draws));
   pane.AddLine(tr(u"Тираж среди оставшихся:     "_s, u"Draw among the survivors:   "_s) +
-               QString::number(s.Hits) + u" ("_s + Decimal(100 * s.HitRate, 1, decimalSeparator) +
-               u" %)"_s);
+               QString::number(s.Hits) + u" ("_s +
+               DecimalText(100 * s.HitRate, 1, decimalSeparator) + u" %)"_s);
   pane.AddLine(tr(u"Среднее число оставшихся:   "_s, u"Mean survivors:             "_s) +
-               Decimal(s.MeanSurvivors, 1, decimalSeparator));
+               DecimalText(s.MeanSurvivors, 1, decimalSeparator));
   pane.AddLine(tr(u"Средняя доля оставшихся:    "_s, u"Mean kept share:            "_s) +
-               Decimal(100 * s.MeanKeptShare, 3, decimalSeparator) + u" %"_s);
+               DecimalText(100 * s.MeanKeptShare, 3, decimalSeparator) + u" %"_s);
   pane.AddLine(
       tr(u"Подъём (доля попаданий / доля оставшихся): "_s, u"Lift (hit rate / kept share): "_s) +
-      Decimal(s.Lift, 3, decimalSeparator));
+      DecimalText(s.Lift, 3, decimalSeparator));
   pane.AddLine(QString());
   pane.AddLine(tr(u"Фильтр   отбросил тиражей   средняя доля отброшенных"_s,
                   u"Filter   draws rejected     mean deny share"_s));
   for (const TBacktestFilterSummary& filter : s.Filters)
-    pane.AddLine(IntPadLeft(6, filter.Filter) + IntPadLeft(17, filter.Rejected) +
-                 PadLeft(16, Decimal(100 * filter.MeanDenyShare, 2, decimalSeparator) + u" %"_s));
+    pane.AddLine(
+        IntPadLeft(6, filter.Filter) + IntPadLeft(17, filter.Rejected) +
+        PadLeft(16, DecimalText(100 * filter.MeanDenyShare, 2, decimalSeparator) + u" %"_s));
   pane.AddLine(QString());
   pane.AddLine(tr(u" Тираж       Осталось   Доля, %  Тираж  Фильтр   Совпадения 0, 1, ..."_s,
                   u"  Draw      Survivors   Kept, %  Hit    Filter   Matches 0, 1, ..."_s));
@@ -177,7 +168,7 @@ void WriteBacktestReport(const TBacktestResult& result, const QString& language,
                                               static_cast<double>(draw.Total)
                                         : 0.0;
     QString line = IntPadLeft(6, draw.Draw) + IntPadLeft(15, draw.Filtered) +
-                   PadLeft(10, Decimal(share, 3, decimalSeparator)) +
+                   PadLeft(10, DecimalText(share, 3, decimalSeparator)) +
                    (draw.Hit ? u"  +     "_s : u"  -     "_s) +
                    PadRight(9, draw.Hit ? QString() : QString::number(draw.RejectedBy));
     if (draw.Matches)

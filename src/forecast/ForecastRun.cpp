@@ -188,9 +188,8 @@ QString FilterStatisticLine(const TFiltersStatistics& statistics, int i, bool ru
   QString line = (russian ? u"   Принято=  "_s : u"   Accepted= "_s) + PadLeft(11, Grouped(a)) +
                  (russian ? u"    Отклонено= "_s : u"       Denied= "_s) + PadLeft(11, Grouped(d));
   if (d > 0) {
-    QString percent =
-        QString::number(static_cast<double>(d) / static_cast<double>(a + d) * 100.0, 'f', 1);
-    percent.replace(u'.', decimalSeparator);
+    const QString percent = DecimalText(static_cast<double>(d) / static_cast<double>(a + d) * 100.0,
+                                        1, decimalSeparator);
     line += u"   "_s + PadLeft(9, u'-' + percent + u" %"_s);
   }
   return line;

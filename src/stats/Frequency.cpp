@@ -156,16 +156,11 @@ QString FrequencySeriesText(const iArray& series, int value) {
 
 QString TFrequency::GetValueTitle(int Value) const { return QString::number(Value); }
 
-// The per-cent text is Qt's fixed-point formatting (QString::number(x, 'f', decimals)): the
-// correctly rounded decimal of the double, exact ties away from zero (12.5 → "13"), which is
-// how the "0.00"-style format patterns of the reports round. The full stop is then replaced by
-// the user's decimal separator.
+// The per-cent text rounds as the "0.00"-style format patterns of the reports do (DecimalText).
 QString TFrequency::ProcentText(double procent) const {
   int decimals = Otbor.ProcentRazr;
   if (decimals < 0 || decimals > 3) decimals = 2;
-  QString text = QString::number(procent * 100.0, 'f', decimals);
-  if (DecimalSeparator != u'.') text.replace(u'.', DecimalSeparator);
-  return text;
+  return DecimalText(procent * 100.0, decimals, DecimalSeparator);
 }
 
 QString TFrequency::PrintValueFrequency(const TFrequencyValue& Value) const {

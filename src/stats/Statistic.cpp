@@ -15,12 +15,6 @@ std::array<bool, 256> BallSet(const iArray& balls) {
   return set;
 }
 
-QString Decimal(double value, int decimals, QChar separator) {
-  QString text = QString::number(value, 'f', decimals);
-  if (separator != u'.') text.replace(u'.', separator);
-  return text;
-}
-
 }  // namespace
 
 void TWinStatistic::ReLoad(const iArray2D& mTable, const iArray& resultRange) {
@@ -60,7 +54,7 @@ void TWinStatistic::Print(TReportPane& reTemp, int iLine) const {
     if (m < last && TotalComb > 0) {
       const double percent =
           static_cast<double>(WinStat[m]) / static_cast<double>(TotalComb) * 100.0;
-      line += u"    "_s + PadLeft(6, Decimal(percent, 3, DecimalSeparator)) + u'%';
+      line += u"    "_s + PadLeft(6, DecimalText(percent, 3, DecimalSeparator)) + u'%';
     }
     lines.append(line);
   }
@@ -83,5 +77,5 @@ double Deviation(const iArray& values) {
 
 QString DeviationText(const iArray& values, QChar decimalSeparator) {
   const double deviation = Deviation(values);
-  return deviation > 0 ? Decimal(deviation, 3, decimalSeparator) : u"x.xxx"_s;
+  return deviation > 0 ? DecimalText(deviation, 3, decimalSeparator) : u"x.xxx"_s;
 }
