@@ -19,10 +19,11 @@ TBacktest::TBacktest(const TLottery& lottery, TBacktestParams params)
 
 bool TBacktest::Run(THost* host) {
   m_result = {};
+  m_source = AvailableBalls(m_params.AvailableBalls, m_lottery.MaxBall, nullptr);
   const auto [from, to] = BacktestRange(m_lottery, m_params);
   bool cancelled = false;
   for (int draw = from; draw <= to && !cancelled; ++draw) {
-    TBacktestDraw tested = TestDraw(draw, host, &cancelled);
+    TBacktestDraw tested = TestDraw(draw, draw - from, to - from + 1, host, &cancelled);
     if (!cancelled) m_result.Draws.push_back(std::move(tested));
   }
   if (cancelled) {
@@ -33,15 +34,14 @@ bool TBacktest::Run(THost* host) {
   return true;
 }
 
-TBacktestDraw TBacktest::TestDraw(int draw, THost* host, bool* cancelled) {
-  const auto [from, to] = BacktestRange(m_lottery, m_params);
-  const int64_t index = draw - from, count = to - from + 1;
+TBacktestDraw TBacktest::TestDraw(int draw, int64_t index, int64_t count, THost* host,
+                                  bool* cancelled) {
   iArray balls = m_lottery.DrawBalls(draw);
   std::sort(balls.begin(), balls.end());
   TMainPrognoz prognoz;
   prognoz.NextTira = draw;
   prognoz.CombiSize = m_lottery.BallsInDraw;
-  prognoz.SourceRange = AvailableBalls(m_params.AvailableBalls, m_lottery.MaxBall, nullptr);
+  prognoz.SourceRange = m_source;
   TPrognozFields fields = m_params.Fields;
   if (!prognoz.SetFilters(m_lottery, fields)) m_result.RangeCut = true;
   prognoz.Threads = m_params.Threads;

@@ -74,10 +74,12 @@ public:
   const TBacktestResult& Result() const { return m_result; }
 
 private:
-  TBacktestDraw TestDraw(int draw, THost* host, bool* cancelled);
+  // Draw `draw`, the index-th of the count the range holds (for the progress bar).
+  TBacktestDraw TestDraw(int draw, int64_t index, int64_t count, THost* host, bool* cancelled);
 
   const TLottery& m_lottery;
   TBacktestParams m_params;
+  iArray m_source;  // the available balls, the same for every draw
   TBacktestResult m_result;
 };
 
