@@ -136,19 +136,12 @@ public:
       return kExitUsage;
     }
     TConsoleHost host;
-    const TLoadedLottery loaded =
-        LoadLotteryFile(parser.positionalArguments().front(), language, host);
-    if (!loaded.Valid) {
-      Err() << MessagesForTerminal(host.Messages) << Qt::flush;
-      return kExitInvalidData;
-    }
+    TLoadedLottery loaded;
+    if (const int code = LoadForecastLottery(u"backtest"_s, parser.positionalArguments().front(),
+                                             language, host, loaded);
+        code != kExitOk)
+      return code;
     const TLottery& lottery = loaded.Lottery;
-    if (BinomialCount(lottery.MaxBall, lottery.BallsInDraw) >= kMaxStoredSpace) {
-      Err() << "lotrix-cli backtest: " << lottery.BallsInDraw << " of " << lottery.MaxBall
-            << " has too many combinations; the forecast is offered below 100.000.000\n"
-            << Qt::flush;
-      return kExitInvalidData;
-    }
     bool ok = true;
     params.From = SpinOption(parser, u"from"_s, 0, lottery.FirstTira, lottery.NewTira - 1, &ok);
     params.To = SpinOption(parser, u"to"_s, 0, lottery.FirstTira, lottery.NewTira - 1, &ok);

@@ -149,22 +149,12 @@ public:
       return kExitUsage;
 
     TForecastHost host;
-    const TLoadedLottery loaded =
-        LoadLotteryFile(parser.positionalArguments().front(), language, host);
-    if (!loaded.Valid) {
-      Err() << MessagesForTerminal(host.Messages) << Qt::flush;
-      return kExitInvalidData;
-    }
+    TLoadedLottery loaded;
+    if (const int code = LoadForecastLottery(u"forecast"_s, parser.positionalArguments().front(),
+                                             language, host, loaded);
+        code != kExitOk)
+      return code;
     const TLottery& lottery = loaded.Lottery;
-    // The desktop offers the forecast only below this many combinations of the lottery.
-    const int64_t space = BinomialCount(lottery.MaxBall, lottery.BallsInDraw);
-    if (space >= kMaxStoredSpace) {
-      Err() << "lotrix-cli forecast: " << lottery.BallsInDraw << " of " << lottery.MaxBall
-            << " has " << GroupThousands(BinomialText(lottery.MaxBall, lottery.BallsInDraw))
-            << " combinations; the forecast is offered below 100.000.000\n"
-            << Qt::flush;
-      return kExitInvalidData;
-    }
 
     params.Language = language;
     bool ok = true;

@@ -1,6 +1,8 @@
 #include "ForecastOptions.h"
 
 #include "Command.h"
+#include "core/ReportPane.h"
+#include "forecast/PrognozExt.h"
 
 using namespace Qt::StringLiterals;
 
@@ -57,4 +59,22 @@ void ReadFilterOptions(const QCommandLineParser& parser, TPrognozFields& fields,
   for (const auto& [option, field] : kFilterOptions)
     if (parser.isSet(QString::fromUtf16(option)))
       fields.*field = {true, parser.value(QString::fromUtf16(option))};
+}
+
+int LoadForecastLottery(const QString& command, const QString& path, const QString& language,
+                        TConsoleHost& host, TLoadedLottery& loaded) {
+  loaded = LoadLotteryFile(path, language, host);
+  if (!loaded.Valid) {
+    Err() << MessagesForTerminal(host.Messages) << Qt::flush;
+    return kExitInvalidData;
+  }
+  const TLottery& lottery = loaded.Lottery;
+  if (BinomialCount(lottery.MaxBall, lottery.BallsInDraw) >= kMaxStoredSpace) {
+    Err() << "lotrix-cli " << command << ": " << lottery.BallsInDraw << " of " << lottery.MaxBall
+          << " has " << GroupThousands(BinomialText(lottery.MaxBall, lottery.BallsInDraw))
+          << " combinations; the forecast is offered below 100.000.000\n"
+          << Qt::flush;
+    return kExitInvalidData;
+  }
+  return kExitOk;
 }

@@ -1,11 +1,12 @@
 #pragma once
-// The forecast panel's fields as options, shared by `forecast` and `backtest`: the available
-// balls, the six filters (an option ticks its filter with that text) and the repeatable
-// "--any-range I TEXT WINTEXT".
+// What `forecast` and `backtest` share: the forecast panel's fields as options (the available
+// balls, the six filters, an option ticking its filter with that text, and the repeatable
+// "--any-range I TEXT WINTEXT"), and the opening of a lottery the forecast is offered for.
 
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include "LotteryLoader.h"
 #include "forecast/Prognoz.h"
 
 extern const QString kAnyRangeHelp;
@@ -17,3 +18,7 @@ void AddFilterOptions(QCommandLineParser& parser);
 // The ticked filters of the options into the fields; the available balls' text.
 void ReadFilterOptions(const QCommandLineParser& parser, TPrognozFields& fields,
                        QString& availableBalls);
+// Opens the draws file into `loaded`: 0, or 1 with the reason on stderr for a file that does
+// not load or a lottery of 100,000,000 combinations or more (the desktop offers no forecast).
+int LoadForecastLottery(const QString& command, const QString& path, const QString& language,
+                        TConsoleHost& host, TLoadedLottery& loaded);
