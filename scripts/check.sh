@@ -37,5 +37,6 @@ check_layer analyses 'forecast|tools|reports|shell|cli|app'
 check_layer forecast 'tools|reports|shell|cli|app'
 check_layer tools 'reports|shell|cli|app'
 check_layer reports 'shell|cli|app'
+check_layer pdf 'core|stats|analyses|forecast|tools|reports|export|shell|cli|app'
 [ $status -eq 0 ] && echo "check: format and layers clean"
 exit $status

@@ -1,21 +1,15 @@
 #include "PdfOutput.h"
 
-#include <QBuffer>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QTextDocument>
 #include <cstring>
 
 #include "Command.h"
 #include "core/AtomicWrite.h"
 #include "core/ReportRender.h"
+#include "pdf/DocumentPdf.h"
 #include "reports/Reports.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-constexpr int kMaxPdfLines = 100'000;  // a PDF is laid out page by page
-}  // namespace
 
 bool WantsPdf(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
@@ -37,15 +31,7 @@ int WritePanePdf(const TReportPane& pane, const QString& path) {
   }
   QTextDocument document;
   document.setHtml(RenderHtml(pane));
-  QBuffer pdf;
-  pdf.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&pdf);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setTitle(u"Lotrix"_s);
-    document.print(&writer);
-  }
-  const TWriteOutcome outcome = WriteFileAtomically(path, pdf.data());
+  const TWriteOutcome outcome = WriteFileAtomically(path, DocumentPdf(document, u"Lotrix"_s));
   if (outcome.Written) return kExitOk;
   Err() << "lotrix-cli: " << path << ": " << outcome.Reason << '\n' << Qt::flush;
   return kExitInvalidData;

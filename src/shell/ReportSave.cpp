@@ -1,14 +1,12 @@
 #include "ReportSave.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QTextDocument>
 #include <memory>
 
 #include "core/Lottery.h"
+#include "pdf/DocumentPdf.h"
 
 using namespace Qt::StringLiterals;
 
@@ -36,22 +34,14 @@ TWriteOutcome SaveReport(const QTextDocument& document, const TCharts& charts, c
     case TReportFormat::Pdf:
       break;
   }
-  if (document.blockCount() > kMaxPdfReportLines)
+  if (document.blockCount() > kMaxPdfLines)
     return {false, IsRussian(language)
                        ? u"Отчёт длиннее 100 000 строк не сохраняется в PDF: сохраните его как "
                          u"HTML или текст."_s
                        : u"A report of more than 100,000 lines is not saved as PDF: save it as "
                          u"HTML or text."_s};
-  QBuffer pdf;
-  pdf.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&pdf);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setTitle(QFileInfo(path).completeBaseName());
-    std::unique_ptr<QTextDocument> copy(document.clone());  // print() lays out its own pages
-    copy->print(&writer);
-  }
-  return WriteFileAtomically(path, pdf.data());
+  const std::unique_ptr<QTextDocument> copy(document.clone());  // print() lays out its own pages
+  return WriteFileAtomically(path, DocumentPdf(*copy, QFileInfo(path).completeBaseName()));
 }
 
 QString NoReportMessage(const QString& language) {

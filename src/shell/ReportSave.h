@@ -11,9 +11,6 @@ class QTextDocument;
 
 enum class TReportFormat { Html, Text, Pdf, Svg };
 
-// A PDF is laid out page by page; above this many lines it is refused (HTML and text go).
-constexpr int kMaxPdfReportLines = 100'000;
-
 // ".pdf" a PDF, ".txt" (or ".text") plain text, ".svg" the charts, anything else HTML.
 TReportFormat ReportFormatOfPath(const QString& path);
 // Writes the document (or, for ".svg", the report's charts) in the path's format, atomically.
