@@ -117,8 +117,8 @@ TChartView::TChartView(QWidget* parent) : QWidget(parent) {
   cbChartPart->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   cbChartPart->hide();
   connect(cbChartPart, &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (index >= 0 && static_cast<size_t>(index) < m_charts.size())
-      Draw(m_charts[static_cast<size_t>(index)]);
+    if (m_charts && index >= 0 && static_cast<size_t>(index) < m_charts->size())
+      Draw((*m_charts)[static_cast<size_t>(index)]);
   });
   SeriesView = MakeView(this, u"ChartSeries"_s);
   BarsView = MakeView(this, u"ChartBars"_s);
@@ -129,8 +129,9 @@ TChartView::TChartView(QWidget* parent) : QWidget(parent) {
   layout->addWidget(BarsView);
 }
 
-void TChartView::SetCharts(const TCharts& charts) {
-  m_charts = charts;
+void TChartView::SetCharts(std::shared_ptr<const TCharts> shared) {
+  m_charts = std::move(shared);
+  const TCharts& charts = *m_charts;
   QStringList titles;
   for (const TChartModel& chart : charts) titles.append(chart.Title);
   QStringList shown;

@@ -4,6 +4,7 @@
 // with several charts (one per interval, per slice) offers them in a list above.
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 struct TChartModel;
@@ -17,12 +18,12 @@ public:
   explicit TChartView(QWidget* parent);
   // Shows the charts; the one chosen in the list stays chosen while the report's charts keep
   // their titles (the next draw of the same slices), else the first.
-  void SetCharts(const TCharts& charts);
+  void SetCharts(std::shared_ptr<const TCharts> charts);
 
   QComboBox* cbChartPart;
   QChartView *SeriesView, *BarsView;
 
 private:
   void Draw(const TChartModel& chart);
-  TCharts m_charts;
+  std::shared_ptr<const TCharts> m_charts;  // shared with the result pane
 };

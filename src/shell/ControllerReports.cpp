@@ -26,7 +26,7 @@ void TController::CmdSaveReport() {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString proposed = QDir(folder.isEmpty() ? QDir::homePath() : folder)
                                .filePath(m_lottery.Name + u" report.html"_s);
-  const TCharts charts = m_form.PanelShowResult->Charts();
+  const TCharts& charts = m_form.PanelShowResult->Charts();
   const QString path =
       m_host.AskSaveFileAs(proposed, u"HTML (*.html *.htm);;Text (*.txt);;PDF (*.pdf)"_s +
                                          (charts.empty() ? QString() : u";;SVG (*.svg)"_s));

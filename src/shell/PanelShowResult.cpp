@@ -46,11 +46,14 @@ TPanelShowResult::TPanelShowResult(QWidget* parent) : QFrame(parent) {
 
 void TPanelShowResult::ShowCharts(std::shared_ptr<const TCharts> charts) {
   m_charts = std::move(charts);
-  if (m_charts) ChartShowResult->SetCharts(*m_charts);
+  if (m_charts) ChartShowResult->SetCharts(m_charts);
   UpdateChart();
 }
 
-TCharts TPanelShowResult::Charts() const { return m_charts ? *m_charts : TCharts(); }
+const TCharts& TPanelShowResult::Charts() const {
+  static const TCharts none;
+  return m_charts ? *m_charts : none;
+}
 
 void TPanelShowResult::UpdateChart() {
   cbShowChart->setVisible(m_charts != nullptr);

@@ -31,7 +31,7 @@ public:
   // (Chart)" shows them beside the text.
   void ShowCharts(std::shared_ptr<const TCharts> charts);
   // The charts of the report shown; none when it has no chart.
-  TCharts Charts() const;
+  const TCharts& Charts() const;
 
   QTextEdit* RichEditShowResult;
   QCheckBox* cbShowChart;
